@@ -1,0 +1,156 @@
+#include "ereignisse.h"
+
+#include "laufzeitfehler.h"
+#include "meldung.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace ereignis {
+namespace {
+
+class TastenFilter : public QObject {
+public:
+    TastenFilter(QObject* eltern, QEvent::Type art, std::function<void(QKeyEvent*)> h)
+        : QObject(eltern), m_art(art), m_h(std::move(h))
+    {
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == m_art) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (!(m_art == QEvent::KeyRelease && k->isAutoRepeat()))
+                m_h(k);
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    QEvent::Type m_art;
+    std::function<void(QKeyEvent*)> m_h;
+};
+
+// Swallows the pending release application-wide; any other key press ends it.
+class Verschlucker : public QObject {
+public:
+    using QObject::QObject;
+    int taste = 0;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (taste != 0 && (e->type() == QEvent::KeyRelease || e->type() == QEvent::KeyPress)) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            const bool weg = e->type() == QEvent::KeyRelease && k->key() == taste && !k->isAutoRepeat();
+            if (weg || e->type() == QEvent::KeyPress) {
+                taste = 0;
+                qApp->removeEventFilter(this);
+            }
+            if (weg)
+                return true;
+        }
+        return QObject::eventFilter(o, e);
+    }
+};
+
+int zeichenVon(const QKeyEvent* k)
+{
+    switch (k->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Tab: return 9;
+    default: break;
+    }
+    const QString t = k->text();
+    return t.isEmpty() ? 0 : t.at(0).unicode();
+}
+
+} // namespace
+
+void geschuetzt(const Handler& h)
+{
+    try {
+        h();
+    } catch (const Laufzeitfehler& f) {
+        meldung::box(f.beschreibung() + QStringLiteral("\r\n"), {}, meldung::NurOk);
+    }
+}
+
+void fehlerblock(const Handler& schritte, const Handler& ruecksetzen, const QString& text,
+                 const QString& titel)
+{
+    try {
+        schritte();
+    } catch (const Laufzeitfehler& f) {
+        ruecksetzen();
+        meldung::eingabefehler(&f, text, titel);
+    }
+}
+
+void keyUp(QWidget* w, Handler h)
+{
+    w->installEventFilter(new TastenFilter(w, QEvent::KeyRelease,
+                                           [h = std::move(h)](QKeyEvent*) { geschuetzt(h); }));
+}
+
+void keyPress(QWidget* w, std::function<void(int)> h)
+{
+    w->installEventFilter(new TastenFilter(w, QEvent::KeyPress, [h = std::move(h)](QKeyEvent* k) {
+        const int z = zeichenVon(k);
+        if (z != 0)
+            geschuetzt([&] { h(z); });
+    }));
+}
+
+void change(QLineEdit* w, Handler h)
+{
+    QObject::connect(w, &QLineEdit::textChanged, w, [h = std::move(h)] { geschuetzt(h); });
+}
+
+void click(QAbstractButton* b, Handler h)
+{
+    QObject::connect(b, &QAbstractButton::clicked, b, [h = std::move(h)] { geschuetzt(h); });
+}
+
+void click(QRadioButton* b, Handler h)
+{
+    // A choice by the user toggles and then clicks; a click on the selected
+    // button only clicks; a choice from code only toggles. The flag makes each
+    // of them run the handler once.
+    auto getoggelt = std::make_shared<bool>(false);
+    QObject::connect(b, &QAbstractButton::pressed, b, [getoggelt] { *getoggelt = false; });
+    QObject::connect(b, &QAbstractButton::toggled, b, [h, getoggelt](bool an) {
+        if (an) {
+            *getoggelt = true;
+            geschuetzt(h);
+        }
+    });
+    QObject::connect(b, &QAbstractButton::clicked, b, [h, getoggelt] {
+        if (*getoggelt)
+            *getoggelt = false;
+        else
+            geschuetzt(h);
+    });
+}
+
+void change(QScrollBar* s, Handler h)
+{
+    QObject::connect(s, &QScrollBar::valueChanged, s, [h = std::move(h)] { geschuetzt(h); });
+}
+
+void verschluckeLoslassen(int taste)
+{
+    static QPointer<Verschlucker> verschlucker;
+    if (!verschlucker)
+        verschlucker = new Verschlucker(qApp);
+    if (verschlucker->taste == 0)
+        qApp->installEventFilter(verschlucker);
+    verschlucker->taste = taste;
+}
+
+} // namespace ereignis

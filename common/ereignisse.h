@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QAbstractButton;
+class QLineEdit;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+
+// The small event rules every window shares. Each handler runs guarded: a
+// runtime error that its own error block does not catch never ends the
+// program but is shown as a message box with the program's title.
+namespace ereignis {
+
+using Handler = std::function<void()>;
+
+// A key released in the control, whatever the key; auto-repeat is ignored.
+void keyUp(QWidget* w, Handler h);
+// A key pressed in the control, with its character code (Enter = 13,
+// Backspace = 8, Escape = 27). Runs before the control takes the key.
+void keyPress(QWidget* w, std::function<void(int zeichen)> h);
+// The text changed, by typing or from code (only when it really changed).
+void change(QLineEdit* w, Handler h);
+// A command button was clicked.
+void click(QAbstractButton* b, Handler h);
+// An option button was chosen: by the user (also when it was already the
+// selected one) or from code.
+void click(QRadioButton* b, Handler h);
+// The scroll bar's value changed.
+void change(QScrollBar* s, Handler h);
+
+// Runs a handler so that no runtime error escapes it.
+void geschuetzt(const Handler& h);
+
+// The error block of a handler: runs its steps and stops at the first runtime
+// error; what was written before stays. Then the reset runs and the input
+// error message is shown.
+void fehlerblock(const Handler& schritte, const Handler& ruecksetzen, const QString& text,
+                 const QString& titel = QStringLiteral("Eingabefehler"));
+
+// The release of this key, pressed to close a message box, is not passed on:
+// it would reach the input box below as a new key release.
+void verschluckeLoslassen(int taste);
+
+} // namespace ereignis

@@ -1,0 +1,90 @@
+#include "meldung.h"
+
+#include "ereignisse.h"
+#include "laufzeitfehler.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace meldung {
+namespace {
+
+// Notes a key that was pressed in the box but not released there: the key
+// that closed it. Its release would otherwise land in the input box below.
+class OffeneTaste : public QObject {
+public:
+    int taste = 0;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyPress)
+            taste = static_cast<QKeyEvent*>(e)->key();
+        else if (e->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(e)->isAutoRepeat())
+            taste = 0;
+        return QObject::eventFilter(o, e);
+    }
+};
+
+class EchteBox : public Anzeige {
+public:
+    int zeige(const QString& text, const QString& titel, int stil) override
+    {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        switch (stil & 0x70) {
+        case Kritisch: icon = QMessageBox::Critical; break;
+        case Frage: icon = QMessageBox::Question; break;
+        case Ausrufezeichen: icon = QMessageBox::Warning; break;
+        case Information: icon = QMessageBox::Information; break;
+        default: break;
+        }
+        QString anzeige = text;
+        anzeige.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QMessageBox mb(icon, titel, anzeige, QMessageBox::NoButton, QApplication::activeWindow());
+        mb.setTextFormat(Qt::PlainText);
+        QPushButton* ja = nullptr;
+        if ((stil & 0x0f) == JaNein) {
+            ja = mb.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+            mb.setDefaultButton(ja);
+            mb.setEscapeButton(mb.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole));
+        } else {
+            mb.setDefaultButton(mb.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+            mb.setEscapeButton(mb.defaultButton());
+        }
+        OffeneTaste offen;
+        mb.installEventFilter(&offen);
+        for (QWidget* w : mb.findChildren<QWidget*>())
+            w->installEventFilter(&offen);
+        mb.exec();
+        if (offen.taste != 0)
+            ereignis::verschluckeLoslassen(offen.taste);
+        if (ja)
+            return mb.clickedButton() == ja ? Ja : Nein;
+        return Ok;
+    }
+};
+
+EchteBox echteBox;
+Anzeige* aktuelle = &echteBox;
+
+} // namespace
+
+Anzeige* setzeAnzeige(Anzeige* anzeige)
+{
+    Anzeige* vorher = aktuelle == &echteBox ? nullptr : aktuelle;
+    aktuelle = anzeige ? anzeige : &echteBox;
+    return vorher;
+}
+
+int box(const QString& text, const QString& titel, int stil)
+{
+    return aktuelle->zeige(text, titel.isEmpty() ? programmTitel : titel, stil);
+}
+
+void eingabefehler(const Laufzeitfehler* fehler, const QString& text, const QString& titel)
+{
+    const QString beschreibung = fehler ? fehler->beschreibung() : QString();
+    box(beschreibung + QStringLiteral("\r\n") + text, titel, NurOk);
+}
+
+} // namespace meldung

@@ -1,0 +1,79 @@
+#include "testhilfe.h"
+
+#include "fenster.h"
+#include "frmStart.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+
+Testumgebung::Testumgebung()
+{
+    meldung::setzeAnzeige(&meldungen);
+    mdlInternet::setzeOeffner(&links);
+    m_waechter.setInterval(50);
+    QObject::connect(&m_waechter, &QTimer::timeout, [this] {
+        if (QWidget* m = QApplication::activeModalWidget()) {
+            unerwartet = m->windowTitle();
+            m->close();
+        }
+    });
+    m_waechter.start();
+}
+
+Testumgebung::~Testumgebung()
+{
+    meldung::setzeAnzeige(nullptr);
+    mdlInternet::setzeOeffner(nullptr);
+}
+
+QString eingabefehlerText(const QString& beschreibung, const QString& text)
+{
+    return beschreibung + QStringLiteral("\r\n") + text;
+}
+
+void tippe(QWidget* w, const QString& text)
+{
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u < 128 && u != ' ') {
+            QTest::keyClicks(w, QString(c));
+            continue;
+        }
+        const int key = u == ' ' ? int(Qt::Key_Space) : int(QChar(c).toUpper().unicode());
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+        QApplication::sendEvent(w, &release);
+    }
+}
+
+void ersetze(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    tippe(box, text);
+}
+
+void alleSchliessen()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+QMainWindow* neuesHauptfenster()
+{
+    auto* s = new frmStart;
+    s->setAttribute(Qt::WA_DeleteOnClose);
+    return s;
+}
+
+void klicke(QAbstractButton* b)
+{
+    const bool option = b->inherits("QRadioButton") || b->inherits("QCheckBox");
+    const QPoint wo = option ? QPoint(6, b->height() / 2) : b->rect().center();
+    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, wo);
+}
