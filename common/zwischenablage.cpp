@@ -1,0 +1,45 @@
+#include "zwischenablage.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace zwischenablage {
+namespace {
+
+class EchteAblage : public Ablage {
+public:
+    void leere() override
+    {
+        if (QClipboard* c = QGuiApplication::clipboard())
+            c->clear();
+    }
+    void setzeText(const QString& text) override
+    {
+        if (QClipboard* c = QGuiApplication::clipboard())
+            c->setText(text);
+    }
+};
+
+EchteAblage echteAblage;
+Ablage* aktuelle = &echteAblage;
+
+} // namespace
+
+Ablage* setzeAblage(Ablage* ablage)
+{
+    Ablage* vorher = aktuelle == &echteAblage ? nullptr : aktuelle;
+    aktuelle = ablage ? ablage : &echteAblage;
+    return vorher;
+}
+
+void leere()
+{
+    aktuelle->leere();
+}
+
+void setzeText(const QString& text)
+{
+    aktuelle->setzeText(text);
+}
+
+} // namespace zwischenablage
