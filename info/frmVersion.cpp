@@ -1,0 +1,13 @@
+#include "frmVersion.h"
+
+#include "fenster.h"
+#include "twips.h"
+
+KELMO_FENSTER(frmVersion)
+
+frmVersion::frmVersion(QWidget* parent) : QWidget(parent)
+{
+    setupUi(this);
+    resize(twips(3345, 495));
+    move(twips(255), twips(1530));
+}

@@ -1,0 +1,255 @@
+// The information windows, opened from the main menu: their texts, the look
+// and locking of their text boxes, and the links behind their buttons.
+#include "fenster.h"
+#include "infoTextfeld.h"
+#include "mdlInternet.h"
+#include "testhilfe.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace Link = mdlInternet::Link;
+
+namespace {
+const QString nagelText = QStringLiteral(
+    "Ganz uneigennützig ist es nicht, wenn wir kostenlose Programme zur Verfügung stellen ;-)\n"
+    "\n"
+    "Zugegeben, die Programmierung war auch eine Herausforderung.\n"
+    "\n"
+    "Dass ein wenig Spekulation auch dabei war, können Sie sich sicher vorstellen.\n"
+    "\n"
+    "Vielleicht wollen Sie irgendwann einmal unser komplexes Leistungsvermögen nutzen?\n");
+const QString updateText = QStringLiteral(
+    "Das Programmsystem wird schrittweise ausgebaut.\n"
+    "\n"
+    "Vielleicht schauen Sie ab und zu auf der Homepage nach, ob es \n"
+    "eine neue Version gibt, die Sie downloaden können, wie man so \n"
+    "schön sagt. \n"
+    "\n"
+    "Noch einfacher haben Sie es, wenn Sie unseren Newsletter \n"
+    "bestellen, denn dann sind Sie automatisch auf dem Laufenden!\n");
+const QString gewaehrText = QStringLiteral(
+    "Grundsätzlich wird keine Gewährleistung für Schäden aller Art übernommen, die aus der Nutzung dieser "
+    "Programme resultieren! Die Prüfung der Ergebnisse ist Sache des Nutzers. Die Programme wurden zwar "
+    "sorgfältig erarbeitet und geprüft, jedoch sind Fehler wohl grundsätzlich nie auszuschließen. Sollten Sie "
+    "Fehler feststellen, so sind wir für einen Hinweis dankbar. Weiter ist zu beachten, dass die Programme "
+    "nicht professionell erstellt wurden. Die Programme sind bis auf weiteres kostenlos und sind nach Ihrer "
+    "Prüfung für Ihre Arbeitserleichterung gedacht.");
+
+QColor system(QPalette::ColorRole rolle)
+{
+    return QApplication::palette().color(rolle);
+}
+} // namespace
+
+class TestInformationsfenster : public QObject {
+    Q_OBJECT
+
+    Testumgebung* umgebung = nullptr;
+    QMainWindow* haupt = nullptr;
+
+    // Chooses a menu command of the main window.
+    void menue(const QString& name)
+    {
+        auto* a = haupt->findChild<QAction*>(name);
+        QVERIFY2(a, qPrintable(name));
+        a->trigger();
+    }
+
+private slots:
+    void init()
+    {
+        umgebung = new Testumgebung;
+        haupt = neuesHauptfenster();
+        haupt->show();
+    }
+
+    void cleanup()
+    {
+        alleSchliessen();
+        QCOMPARE(umgebung->meldungen.boxen.size(), 0);
+        QCOMPARE(umgebung->unerwartet, QString());
+        delete umgebung;
+    }
+
+    void oeffnen_data()
+    {
+        QTest::addColumn<QString>("menue");
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<QString>("titel");
+        QTest::newRow("Problemlösung") << "Problemlösung" << "frmNagel" << "Brauchen Sie einen Nagel mit Kopf?";
+        QTest::newRow("Version") << "Version" << "frmVersion" << "Version";
+        QTest::newRow("Update") << "Updatemnu" << "frmUpdate" << "Update";
+        QTest::newRow("Miezekatze") << "Katze" << "frmAutor" << Link::Host;
+        QTest::newRow("Nutzungsfreigabe") << "Nutzungsrechte" << "frmNutzungsrechte" << "Nutzungsrechte";
+        QTest::newRow("Gewährleistung") << "Gewährleistung" << "frmgewährleistung" << "Gewährleistung";
+    }
+    void oeffnen()
+    {
+        QFETCH(QString, menue);
+        QFETCH(QString, fenster);
+        QFETCH(QString, titel);
+        this->menue(menue);
+        QWidget* w = fenster::offen(fenster);
+        QVERIFY(w);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(), titel);
+        QVERIFY(umgebung->links.links.isEmpty());
+    }
+
+    // The two locked boxes: exact text with its trailing blanks and final
+    // line break, shown from the top, colours and font as designed.
+    void textfelder_data()
+    {
+        QTest::addColumn<QString>("menue");
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("hintergrund");
+        QTest::addColumn<QColor>("schrift");
+        QTest::addColumn<bool>("rahmen");
+        QTest::newRow("frmNagel") << "Problemlösung" << "frmNagel" << nagelText << system(QPalette::ToolTipBase)
+                                  << system(QPalette::ButtonText) << true;
+        QTest::newRow("frmUpdate") << "Updatemnu" << "frmUpdate" << updateText << system(QPalette::Window)
+                                   << QColor(Qt::black) << false;
+    }
+    void textfelder()
+    {
+        QFETCH(QString, menue);
+        QFETCH(QString, fenster);
+        QFETCH(QString, text);
+        QFETCH(QColor, hintergrund);
+        QFETCH(QColor, schrift);
+        QFETCH(bool, rahmen);
+        this->menue(menue);
+        QWidget* w = fenster::offen(fenster);
+        auto* Text1 = kind<QPlainTextEdit>(w, "Text1");
+        QCOMPARE(Text1->toPlainText(), text);
+        QVERIFY(Text1->isReadOnly());
+        QCOMPARE(Text1->palette().color(QPalette::Base), hintergrund);
+        QCOMPARE(Text1->palette().color(QPalette::Text), schrift);
+        QCOMPARE(Text1->frameShape() != QFrame::NoFrame, rahmen);
+        QCOMPARE(Text1->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(Text1->font().pointSize(), 9);
+        QCOMPARE(Text1->verticalScrollBar()->value(), 0);
+        QCOMPARE(Text1->textCursor().position(), 0);
+
+        // Locked: typing changes nothing, but the text can be copied.
+        Text1->setFocus();
+        tippe(Text1, QStringLiteral("xyz"));
+        QTest::keyClick(Text1, Qt::Key_Delete);
+        QCOMPARE(Text1->toPlainText(), text);
+        QTest::keyClick(Text1, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Text1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), text);
+    }
+
+    void beschriftungen()
+    {
+        menue(QStringLiteral("Version"));
+        auto* version = kind<QLabel>(fenster::offen(QStringLiteral("frmVersion")), "Label1");
+        QCOMPARE(version->text(), QStringLiteral("11.06.2008"));
+        QCOMPARE(version->alignment(), Qt::AlignCenter);
+
+        menue(QStringLiteral("Gewährleistung"));
+        QWidget* g = fenster::offen(QStringLiteral("frmgewährleistung"));
+        auto* gewaehr = kind<QLabel>(g, "Label1");
+        QCOMPARE(gewaehr->text(), gewaehrText);
+        // The whole note is visible, however wide the font.
+        QVERIFY(gewaehr->geometry().bottom() <= g->height());
+        QVERIFY(gewaehr->height() >= gewaehr->heightForWidth(gewaehr->width()));
+
+        menue(QStringLiteral("Nutzungsrechte"));
+        QWidget* n = fenster::offen(QStringLiteral("frmNutzungsrechte"));
+        for (const char* name : {"Label1", "Label2_0", "Label2_1"})
+            QCOMPARE(kind<QLabel>(n, name)->text(), QString());
+
+        menue(QStringLiteral("Katze"));
+        QWidget* a = fenster::offen(QStringLiteral("frmAutor"));
+        auto* ruf = kind<QLabel>(a, "Label1");
+        QCOMPARE(ruf->text(), QStringLiteral("Mehr Spaß und Ernst mit unserem Newsletter!"));
+        QCOMPARE(ruf->alignment(), Qt::AlignCenter);
+        QVERIFY(ruf->font().bold());
+        QCOMPARE(ruf->font().pointSize(), 18);
+        QCOMPARE(ruf->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        // The picture of the cat covers the window.
+        auto* bild = kind<QLabel>(a, "Image1");
+        QVERIFY(!bild->pixmap().isNull());
+        QCOMPARE(bild->pixmap().deviceIndependentSize().toSize(), QSize(493, 346));
+        QCOMPARE(bild->geometry(), a->rect());
+        QCOMPARE(a->pos(), QPoint(419, 424));
+    }
+
+    // Each button hands exactly its link to the opener and nothing else; the
+    // two newsletter buttons lead to different pages.
+    void links_data()
+    {
+        QTest::addColumn<QString>("menue");
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<QString>("beschriftung");
+        QTest::addColumn<QString>("link");
+        QTest::newRow("e-Mail") << "Updatemnu" << "frmUpdate" << "Command1" << "e-Mail an den Urheber"
+                                << "mailto: institut@dorvent.example";
+        QTest::newRow("Newsletter") << "Updatemnu" << "frmUpdate" << "Command2" << "Newsletter bestellen"
+                                    << Link::Newsletter;
+        QTest::newRow("Homepage") << "Updatemnu" << "frmUpdate" << "Command5" << "Homepage" << Link::Homepage;
+        QTest::newRow("Download") << "Updatemnu" << "frmUpdate" << "Command6" << "Download aktuelle Version"
+                                  << Link::Download;
+        QTest::newRow("Katze: Homepage") << "Katze" << "frmAutor" << "Command2"
+                                         << "Online - Newsletterbestellung - Hier!" << Link::Homepage;
+    }
+    void links()
+    {
+        QFETCH(QString, menue);
+        QFETCH(QString, fenster);
+        QFETCH(QString, knopf);
+        QFETCH(QString, beschriftung);
+        QFETCH(QString, link);
+        this->menue(menue);
+        QWidget* w = fenster::offen(fenster);
+        auto* b = kind<QPushButton>(w, knopf.toUtf8().constData());
+        QCOMPARE(b->text(), beschriftung);
+        klicke(b);
+        QCOMPARE(umgebung->links.links, QStringList{link});
+        QCOMPARE(fenster::offen(fenster), w);
+        QVERIFY(w->isVisible());
+    }
+
+    // The terms of use stay open across menu commands; the other five close.
+    void schliessliste()
+    {
+        for (const char* m : {"Problemlösung", "Updatemnu", "Katze", "Nutzungsrechte", "Gewährleistung"})
+            menue(QString::fromUtf8(m));
+        menue(QStringLiteral("Version"));
+        QVERIFY(fenster::offen(QStringLiteral("frmNutzungsrechte")));
+        QVERIFY(fenster::offen(QStringLiteral("frmVersion")));
+        for (const char* f : {"frmNagel", "frmUpdate", "frmAutor", "frmgewährleistung"})
+            QVERIFY2(!fenster::offen(QString::fromUtf8(f)), f);
+    }
+
+    // An unlocked information box takes typing and nothing else happens.
+    void ungesperrt()
+    {
+        QPlainTextEdit box;
+        infoTextfeld::Art art;
+        art.gesperrt = false;
+        infoTextfeld::richteEin(&box, QStringLiteral("Zeile 1\r\n\r\nZeile 2\r\n"), art);
+        QCOMPARE(box.toPlainText(), QStringLiteral("Zeile 1\n\nZeile 2\n"));
+        QVERIFY(!box.isReadOnly());
+        box.show();
+        box.setFocus();
+        tippe(&box, QStringLiteral("Ä"));
+        QCOMPARE(box.toPlainText(), QStringLiteral("ÄZeile 1\n\nZeile 2\n"));
+        QVERIFY(umgebung->links.links.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestInformationsfenster)
+#include "tst_informationsfenster.moc"
