@@ -98,7 +98,9 @@ void runde(Dezimal& d, int stellen, bool gerade = false)
     if (behalten >= d.ziffern.size())
         return;
     if (behalten < 0) {
+        // Every digit lies beyond the kept decimals: the value rounds to zero.
         d.ziffern.clear();
+        d.punkt = 0;
         return;
     }
     bool auf = d.ziffern[behalten] >= '5';
@@ -120,6 +122,8 @@ void runde(Dezimal& d, int stellen, bool gerade = false)
     }
     while (d.ziffern.endsWith('0'))
         d.ziffern.chop(1);
+    if (d.ziffern.isEmpty())
+        d.punkt = 0;
 }
 
 } // namespace

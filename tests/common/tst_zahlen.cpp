@@ -122,6 +122,11 @@ private slots:
         QTest::newRow("uebertrag gruppe") << "999,96" << "##,##0.0" << "1.000,0";
         QTest::newRow("sechs stellen") << "0,1234565" << "##,##0.000000 " << "0,123457 ";
         QTest::newRow("klein") << "1E-06" << "##,##0.00000 " << "0,00000 ";
+        // Rounds to zero with every digit beyond the kept decimals.
+        QTest::newRow("klein, weniger stellen") << "0,005" << "##,##0.0" << "0,0";
+        QTest::newRow("klein, negativ") << "-0,0018" << "##,##0.0" << "0,0";
+        QTest::newRow("sehr klein") << "1E-06" << "##,##0.00 " << "0,00 ";
+        QTest::newRow("sehr klein, ganzzahl") << "0,004" << "##,##0" << "0";
         QTest::newRow("gross") << "1,5E+20" << "##,##0" << "150.000.000.000.000.000.000";
         QTest::newRow("formatierter text") << "1.234,568 " << "##,##0.0" << "1.234,6";
         QTest::newRow("keine zahl bleibt") << "abc" << "##,##0.00" << "abc";
