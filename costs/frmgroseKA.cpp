@@ -1,0 +1,232 @@
+#include "frmgroseKA.h"
+
+// The link addresses live with the information windows.
+#include "../info/mdlInternet.h"
+#include "ereignisse.h"
+#include "fenster.h"
+#include "meldung.h"
+#include "twips.h"
+#include "zahlen.h"
+
+#include <QFontMetrics>
+#include <QIcon>
+#include <QMenuBar>
+
+using namespace rechnen;
+
+KELMO_FENSTER(frmgroseKA)
+
+namespace {
+
+const QColor rot(255, 0, 0);
+const QColor rosa(255, 192, 192);
+
+void schrift(QWidget* w, const QColor& farbe)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, farbe);
+    w->setPalette(p);
+}
+
+void hintergrund(QWidget* w, const QColor& farbe)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, farbe);
+    w->setPalette(p);
+}
+
+// A formatted result that shows a negative number; a value that rounded to
+// zero shows none.
+bool negativ(const QLabel* l)
+{
+    return l->text().startsWith(u'-');
+}
+
+// A plausibility warning: OK only, its text after a line break.
+void warnung(const QString& text, const QString& titel)
+{
+    meldung::box(QStringLiteral("\r\n") + text, titel, meldung::NurOk);
+}
+
+} // namespace
+
+frmgroseKA::frmgroseKA(QWidget* parent) : QWidget(parent)
+{
+    setupUi(this);
+    resize(twips(9765, 5970));
+    move(twips(255), twips(1530));
+
+    auto* leiste = new QMenuBar(this);
+    const auto punkt = [leiste](QAction*& a, const char* name, const QString& text) {
+        a = leiste->addAction(text);
+        a->setObjectName(QString::fromUtf8(name));
+    };
+    punkt(Hinweise, "Hinweise", QStringLiteral("Problemstellung"));
+    punkt(Verwendung, "Verwendung", QStringLiteral("Verwendung"));
+    punkt(Funktion, "Funktion", QStringLiteral("Funktion"));
+    punkt(Urteil, "Urteil", QStringLiteral("Gerichtsurteil im Internet"));
+    punkt(Problemlösung, "Problemlösung", QStringLiteral("Auch eine Lösung!"));
+    layout()->setMenuBar(leiste);
+
+    // Room for the longest verdict, and for every wrapped caption: with a
+    // wider font than the design's the window grows downwards.
+    Label5_0->setMinimumHeight(3 * QFontMetrics(Label5_0->font()).lineSpacing());
+    resize(width(), qMax(height(), layout()->totalHeightForWidth(width())));
+
+    // Results on the tooltip background; the verdict in black.
+    const QColor gelb = palette().color(QPalette::ToolTipBase);
+    for (QLabel* l : {lblvorhReserveEW, lblvorhReserveProzent, lblzulReserveEW, lblAusbaugrößeGebührenfähig,
+                      lblKostenanteilBBNKDM, lblBei1, lblKostenanteilgebührenfähig, lblBei2,
+                      lblnichtGebührenfähigDM, lblNichtGebührenfähigProzent})
+        hintergrund(l, gelb);
+    schrift(Label5_0, Qt::black);
+    Image1->setPixmap(QIcon(QStringLiteral(":/icons/kelmo.svg")).pixmap(QSize(24, 24)));
+
+    ereignis::click(Command1, [this] { Command1_Click(); });
+    ereignis::click(Beispiel, [this] { Beispiel_Click(); });
+    const auto menue = [this](QAction* a, void (frmgroseKA::*h)()) {
+        connect(a, &QAction::triggered, this, [this, h] { ereignis::geschuetzt([this, h] { (this->*h)(); }); });
+    };
+    menue(Hinweise, &frmgroseKA::Hinweise_Click);
+    menue(Verwendung, &frmgroseKA::Verwendung_Click);
+    menue(Funktion, &frmgroseKA::Funktion_Click);
+    menue(Urteil, &frmgroseKA::Urteil_Click);
+    menue(Problemlösung, &frmgroseKA::Problemlösung_Click);
+}
+
+void frmgroseKA::Berechnung()
+{
+    ereignis::fehlerblock(
+        [this] {
+            const QString eins = QStringLiteral("##,##0.0 ");
+            const QString mio = QStringLiteral("##,##0.0 Mio € ");
+            const QString prozent = QStringLiteral("##,##0.0 % ");
+            const QString tew = QStringLiteral("##,##0.0 TEW ");
+            const auto E = [this] { return zahl(TxtEWKAreal->text()); };
+            const auto A = [this] { return zahl(txtAnschlußEW->text()); };
+            const auto K = [this] { return zahl(txtBruttoGKKA->text()); };
+
+            schreibe(lblvorhReserveEW, E() - A());
+            // The reserve is read back from its text.
+            Rp = waehrung(teile(100 * zahl(lblvorhReserveEW->text()), E()));
+            schreibe(lblvorhReserveProzent, Rp);
+            Rz = geprueft(E() * (zahl(txtzulReserveProzent->text()) / 100));
+            schreibe(lblzulReserveEW, Rz);
+            KA = geprueft(K() * (zahl(txtKostenanteilBBNKProzent->text()) / 100));
+            schreibe(lblKostenanteilBBNKDM, KA);
+            Eg = teile(geprueft(A() * 100), 100 - zahl(txtzulReserveProzent->text()));
+            schreibe(lblAusbaugrößeGebührenfähig, Eg);
+            lblBei1->setText(format(TxtEWKAreal->text(), eins));
+            lblBei2->setText(format(lblAusbaugrößeGebührenfähig->text(), eins));
+            const double verhaeltnis = teile(E(), Eg);
+            KG = waehrung(teile(KA, hoch(verhaeltnis, zahl(txtDdeggesKA->text()))));
+            schreibe(lblKostenanteilgebührenfähig, KG);
+            N = geprueft(KA - KG);
+            schreibe(lblnichtGebührenfähigDM, N);
+            Np = waehrung(teile(N, K()));
+            schreibe(lblNichtGebührenfähigProzent, Np);
+
+            // Every shown value rounded to one decimal; the next run computes
+            // with the rounded inputs.
+            const auto runde = [](auto* c, const QString& muster) { c->setText(format(c->text(), muster)); };
+            runde(lblnichtGebührenfähigDM, mio);
+            runde(lblNichtGebührenfähigProzent, prozent);
+            runde(lblKostenanteilgebührenfähig, mio);
+            runde(TxtEWKAreal, eins);
+            runde(txtAnschlußEW, eins);
+            runde(txtzulReserveProzent, eins);
+            runde(txtBruttoGKKA, eins);
+            runde(txtKostenanteilBBNKProzent, QStringLiteral("##,##0.0"));
+            runde(lblvorhReserveEW, eins);
+            runde(lblvorhReserveProzent, eins);
+            runde(lblzulReserveEW, eins);
+            runde(lblAusbaugrößeGebührenfähig, QStringLiteral("##,##0.0"));
+            runde(lblKostenanteilBBNKDM, mio);
+            runde(lblBei1, tew);
+            runde(lblBei2, tew);
+
+            // Warning colours stay until the window is closed.
+            if (negativ(lblvorhReserveEW))
+                schrift(lblvorhReserveEW, rot);
+            if (negativ(lblvorhReserveProzent))
+                schrift(lblvorhReserveProzent, rot);
+            if (!negativ(lblnichtGebührenfähigDM)) {
+                hintergrund(lblnichtGebührenfähigDM, rosa);
+                hintergrund(lblNichtGebührenfähigProzent, rosa);
+            }
+
+            const bool gebuehrenfaehig = N <= 0;
+            if (gebuehrenfaehig) {
+                Label5_0->setText(QStringLiteral("Investkosten sind dem ersten Anschein nach gebühren- und "
+                                                 "beitragsfähig!"));
+                schrift(Label5_0, palette().color(QPalette::ButtonText));
+            } else {
+                Label5_0->setText(QStringLiteral("Nach dem ersten Anschein nicht gebühren- und beitragsfähiger "
+                                                 "Investaufwand!"));
+                schrift(Label5_0, rot);
+            }
+            const QList<QWidget*> kostenzeilen = {
+                lblnichtGebührenfähigDM, lblNichtGebührenfähigProzent, Label1_11, Label1_13, Label2_0, Label2_1,
+                lblKostenanteilBBNKDM, lblKostenanteilgebührenfähig, lblBei1, lblBei2};
+            for (QWidget* k : kostenzeilen)
+                k->setVisible(!gebuehrenfaehig);
+
+            if (A() >= E())
+                warnung(QStringLiteral("Anschlußgrad ist >= Anlagenkapazität!"),
+                        QStringLiteral("Vielleicht ein Problem!"));
+            if (negativ(lblnichtGebührenfähigDM))
+                warnung(QStringLiteral("Gewählte zulässige Reserve ist größer oder gleich vorhandener Reserve!"),
+                        QStringLiteral("Meist kein Problem!"));
+            if (negativ(lblnichtGebührenfähigDM)) {
+                warnung(QStringLiteral("Aufwendungen sind dem ersten Anschein nach gebührenfähig!"),
+                        QStringLiteral("Kein Problem!"));
+                schreibe(lblnichtGebührenfähigDM, 0, mio);
+                schreibe(lblNichtGebührenfähigProzent, 0, prozent);
+            }
+        },
+        [this] {
+            TxtEWKAreal->setText(QStringLiteral("0"));
+            txtAnschlußEW->setText(QStringLiteral("0"));
+            txtBruttoGKKA->setText(QStringLiteral("0"));
+            txtDdeggesKA->setText(QStringLiteral("0,7"));
+            txtKostenanteilBBNKProzent->setText(QStringLiteral("30"));
+            txtzulReserveProzent->setText(QStringLiteral("20"));
+        },
+        QStringLiteral("Tippfehler - Alle Eingabewerte werden zurückgesetzt"));
+}
+
+void frmgroseKA::schließen()
+{
+    for (const char* name : {"frmgroseKAInfo1", "frmgroseKAInfo2", "frmGroseKAInfo3", "frmGroseKAInfo5"})
+        fenster::schliesse(QString::fromUtf8(name));
+}
+
+void frmgroseKA::erklaere(const QString& fenstername)
+{
+    schließen();
+    fenster::zeige(fenstername);
+}
+
+void frmgroseKA::Command1_Click()
+{
+    Berechnung();
+}
+
+void frmgroseKA::Beispiel_Click()
+{
+    schreibe(TxtEWKAreal, 30);
+    schreibe(txtAnschlußEW, 15);
+    schreibe(txtBruttoGKKA, 25.5);
+    Berechnung();
+}
+
+void frmgroseKA::Hinweise_Click() { erklaere(QStringLiteral("frmgroseKAInfo1")); }
+void frmgroseKA::Verwendung_Click() { erklaere(QStringLiteral("frmGroseKAInfo5")); }
+void frmgroseKA::Funktion_Click() { erklaere(QStringLiteral("frmgroseKAInfo2")); }
+void frmgroseKA::Problemlösung_Click() { erklaere(QStringLiteral("frmGroseKAInfo3")); }
+
+void frmgroseKA::Urteil_Click()
+{
+    link = mdlInternet::Link::Gerichtsurteil;
+    mdlInternet::OeffneLink(link);
+}
