@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ereignisse.h"
+
+class QWidget;
+
+namespace ereignis {
+
+// The mouse moved over the control, with or without a button held. For a
+// scrolling text box the moves over its text area count.
+void mouseMove(QWidget* w, Handler h);
+
+} // namespace ereignis
