@@ -1,0 +1,429 @@
+// The oxygen saturation window: the table lookup by temperature, the relative
+// values of a measured concentration, the clipboard line and the source
+// shown by growing the window.
+#include "fenster.h"
+#include "testhilfe.h"
+#include "twips.h"
+#include "zwischenablage.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// Stands in for the clipboard: records what the window does with it.
+class AblageRecorder : public zwischenablage::Ablage {
+public:
+    QStringList schritte;
+    void leere() override { schritte.append(QStringLiteral("<leer>")); }
+    void setzeText(const QString& text) override { schritte.append(text); }
+};
+
+// Records each box together with the boxes' texts at the moment it shows.
+class ZeitpunktRecorder : public meldung::Anzeige {
+public:
+    QLineEdit* txtCx = nullptr;
+    QLabel* relativ = nullptr;
+    QStringList gesehen;
+    int zeige(const QString& text, const QString&, int) override
+    {
+        gesehen << text << txtCx->text() << relativ->text();
+        return meldung::Ok;
+    }
+};
+
+const QString zurueck = QStringLiteral("Tippfehler - Werte werden zurückgesetzt");
+const QString zuGross = QStringLiteral(
+    "Gemessenen Konzentration ist größer als die Sättigungskonzentration - Cx wird auf 0 gesetzt");
+const QString ungueltig = QStringLiteral("Ungültige Temperatureingabe! Wertebereich nur >= 0 °C bis <=41,0 °C");
+
+} // namespace
+
+class TestCs : public QObject {
+    Q_OBJECT
+
+    Testumgebung* umgebung = nullptr;
+    AblageRecorder ablage;
+    QWidget* w = nullptr;
+    QLineEdit *txtTemp = nullptr, *txtCx = nullptr;
+    QLabel *lblCs = nullptr, *lblrelativ = nullptr, *LblCsCx = nullptr;
+    QPlainTextEdit* quelle = nullptr;
+
+    QList<Box>& boxen() { return umgebung->meldungen.boxen; }
+
+    void oeffne()
+    {
+        w = fenster::zeige(QStringLiteral("frmCs"));
+        QVERIFY(w);
+        txtTemp = kind<QLineEdit>(w, "txtTemp");
+        txtCx = kind<QLineEdit>(w, "txtCx");
+        lblCs = kind<QLabel>(w, "lblCs");
+        lblrelativ = kind<QLabel>(w, "lblrelativeKonzentration");
+        LblCsCx = kind<QLabel>(w, "LblCsCx");
+        quelle = kind<QPlainTextEdit>(w, "txtQuellenangabe");
+    }
+
+    QString kopiere()
+    {
+        ablage.schritte.clear();
+        klicke(kind<QPushButton>(w, "Command2"));
+        if (ablage.schritte.size() != 2 || ablage.schritte[0] != QStringLiteral("<leer>"))
+            return QStringLiteral("?") + ablage.schritte.join(u'|');
+        return ablage.schritte[1];
+    }
+
+    // Whether the source text lies inside the window's inner area.
+    bool quelleSichtbar() const
+    {
+        return quelle->mapTo(w, QPoint(0, quelle->height())).y() <= w->height();
+    }
+
+private slots:
+    void init()
+    {
+        umgebung = new Testumgebung;
+        zwischenablage::setzeAblage(&ablage);
+        ablage.schritte.clear();
+        oeffne();
+    }
+
+    void cleanup()
+    {
+        alleSchliessen();
+        zwischenablage::setzeAblage(nullptr);
+        QCOMPARE(umgebung->unerwartet, QString());
+        delete umgebung;
+    }
+
+    void designzustand()
+    {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Sauerstoff im Wasser bei Temperaturen von 0 ...41 °C"));
+        for (QLineEdit* b : {txtTemp, txtCx})
+            QCOMPARE(b->text(), QString());
+        for (QLabel* l : {lblCs, lblrelativ, LblCsCx})
+            QCOMPARE(l->text(), QString());
+        QCOMPARE(txtTemp->toolTip(), QStringLiteral("Nur einstellige Eingabe!"));
+        QCOMPARE(kind<QPushButton>(w, "Command2")->text(), QStringLiteral("Zwischenablage"));
+        QVERIFY(kind<QPushButton>(w, "Command1")->text().startsWith("Quelle: Sättigungskonzentration nach "));
+        QVERIFY(quelle->toPlainText().startsWith(QStringLiteral("Sättigungskonzentration nach :\n")));
+        QVERIFY(!quelle->isReadOnly());
+        QCOMPARE(w->height(), twips(4230));
+        QVERIFY(!quelleSichtbar());
+        QCOMPARE(txtTemp->accessibleName(), QStringLiteral("Wassertemperatur °C"));
+        QCOMPARE(lblCs->accessibleDescription(), QStringLiteral("Sättigungskonzentration Cs mgO2/l"));
+    }
+
+    // Typed key by key; every key looks the table up afresh. Both ends and
+    // rows from across the table.
+    void temperatur_data()
+    {
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("cs");
+        QTest::newRow("0") << "0" << "14,64";
+        QTest::newRow("0,1") << "0,1" << "14,60";
+        QTest::newRow("8,5") << "8,5" << "11,67";
+        QTest::newRow("10") << "10" << "11,25";
+        QTest::newRow("15,3") << "15,3" << "9,99";
+        QTest::newRow("20,5") << "20,5" << "8,99";
+        QTest::newRow("20,3") << "20,3" << "9,02";
+        QTest::newRow("20,30") << "20,30" << "9,02";
+        QTest::newRow("020,3") << "020,3" << "9,02";
+        QTest::newRow("29,9") << "29,9" << "7,57";
+        QTest::newRow("33,3") << "33,3" << "7,14";
+        QTest::newRow("37,7") << "37,7" << "6,65";
+        QTest::newRow("40,9") << "40,9" << "6,32";
+        QTest::newRow("41") << "41" << "6,31";
+        QTest::newRow("41,0") << "41,0" << "6,31";
+    }
+    void temperatur()
+    {
+        QFETCH(QString, eingabe);
+        QFETCH(QString, cs);
+        QTest::keyClicks(txtTemp, eingabe);
+        QCOMPARE(lblCs->text(), cs);
+        QCOMPARE(boxen().size(), 0);
+    }
+
+    // A temperature between two rows keeps the value of the last row met.
+    void zwischenDenZeilen()
+    {
+        QTest::keyClicks(txtTemp, QStringLiteral("20"));
+        QCOMPARE(lblCs->text(), QStringLiteral("9,08"));
+        QTest::keyClicks(txtTemp, QStringLiteral(",05"));
+        QCOMPARE(txtTemp->text(), QStringLiteral("20,05"));
+        QCOMPARE(lblCs->text(), QStringLiteral("9,08"));
+        QCOMPARE(kopiere(), QStringLiteral("Temperatur = 20,05 °C;   Sättigungskonzentration Cs = 9,08mg O2/l"));
+        QCOMPARE(boxen().size(), 0);
+    }
+
+    // Out of range: one critical box with the program's title, the box and
+    // both values emptied.
+    void ausserhalb_data()
+    {
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("vorne"); // typed at the start afterwards
+        QTest::addColumn<QString>("davor"); // Cs shown before the last key
+        QTest::newRow("42") << "42" << "" << "13,09";
+        QTest::newRow("41,1") << "41,1" << "" << "6,31";
+        QTest::newRow("negativ") << "5" << "-" << "12,75";
+    }
+    void ausserhalb()
+    {
+        QFETCH(QString, eingabe);
+        QFETCH(QString, vorne);
+        QFETCH(QString, davor);
+        if (vorne.isEmpty()) {
+            QTest::keyClicks(txtTemp, eingabe.chopped(1));
+            QCOMPARE(lblCs->text(), davor);
+            QTest::keyClicks(txtTemp, eingabe.right(1));
+        } else {
+            QTest::keyClicks(txtTemp, eingabe);
+            QCOMPARE(lblCs->text(), davor);
+            QTest::keyClick(txtTemp, Qt::Key_Home);
+            QTest::keyClicks(txtTemp, vorne);
+        }
+        QCOMPARE(boxen().size(), 1);
+        QCOMPARE(boxen()[0].text, ungueltig);
+        QCOMPARE(boxen()[0].titel, QStringLiteral("Kelmo"));
+        QCOMPARE(boxen()[0].stil, 16);
+        QCOMPARE(txtTemp->text(), QString());
+        QCOMPARE(lblCs->text(), QString());
+        QCOMPARE(kopiere(), QStringLiteral("Temperatur =  °C;   Sättigungskonzentration Cs = mg O2/l"));
+    }
+
+    // The line on the clipboard: the clipboard is emptied first, then the
+    // line with both values in their shortest form.
+    void zwischenablage_data()
+    {
+        QTest::addColumn<QString>("temperatur"); // empty: none typed
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("nichts") << "" << "Temperatur =  °C;   Sättigungskonzentration Cs = mg O2/l";
+        QTest::newRow("20,5") << "20,5" << "Temperatur = 20,5 °C;   Sättigungskonzentration Cs = 8,99mg O2/l";
+        QTest::newRow("0") << "0" << "Temperatur = 0 °C;   Sättigungskonzentration Cs = 14,64mg O2/l";
+        QTest::newRow("0,1") << "0,1" << "Temperatur = 0,1 °C;   Sättigungskonzentration Cs = 14,6mg O2/l";
+        QTest::newRow("020,30") << "020,30" << "Temperatur = 20,3 °C;   Sättigungskonzentration Cs = 9,02mg O2/l";
+    }
+    void zwischenablage()
+    {
+        QFETCH(QString, temperatur);
+        QFETCH(QString, zeile);
+        QTest::keyClicks(txtTemp, temperatur);
+        klicke(kind<QPushButton>(w, "Command2"));
+        QCOMPARE(ablage.schritte, (QStringList{"<leer>", zeile}));
+    }
+
+    // The relative values follow the measured concentration only.
+    void relativ_data()
+    {
+        QTest::addColumn<QString>("temperatur");
+        QTest::addColumn<QString>("cx");
+        QTest::addColumn<QString>("prozent");
+        QTest::addColumn<QString>("verhaeltnis");
+        QTest::addColumn<QString>("bei30"); // after a new temperature of 30 °C
+        QTest::newRow("10 °C, 5") << "10" << "5" << "44,44" << "1,80" << "66,23";
+        QTest::newRow("20,5 °C, 5") << "20,5" << "5" << "55,62" << "2,25" << "66,23";
+        QTest::newRow("0 °C, 0") << "0" << "0" << "0,00" << "1,00" << "0,00";
+        QTest::newRow("negativ, ungeprüft") << "10" << "-" << "" << "" << "-66,23";
+    }
+    void relativ()
+    {
+        QFETCH(QString, temperatur);
+        QFETCH(QString, cx);
+        QFETCH(QString, prozent);
+        QFETCH(QString, verhaeltnis);
+        QFETCH(QString, bei30);
+        QTest::keyClicks(txtTemp, temperatur);
+        if (cx == "-") {
+            // A lone minus is no number: the sign goes in front afterwards.
+            QTest::keyClicks(txtCx, QStringLiteral("5"));
+            QTest::keyClick(txtCx, Qt::Key_Home);
+            QTest::keyClicks(txtCx, QStringLiteral("-"));
+            QCOMPARE(lblrelativ->text(), QStringLiteral("-44,44"));
+            QCOMPARE(LblCsCx->text(), QStringLiteral("0,69"));
+        } else {
+            QTest::keyClicks(txtCx, cx);
+            QCOMPARE(lblrelativ->text(), prozent);
+            QCOMPARE(LblCsCx->text(), verhaeltnis);
+        }
+        QCOMPARE(boxen().size(), 0);
+        // A new temperature leaves them until the next key in txtCx.
+        const QString vorher = lblrelativ->text();
+        ersetze(txtTemp, QStringLiteral("30"));
+        QCOMPARE(lblrelativ->text(), vorher);
+        QTest::keyClick(txtCx, Qt::Key_End);
+        QCOMPARE(lblrelativ->text(), bei30);
+    }
+
+    // The measured value above saturation: told without an error, then the
+    // box set to 0; the ratio keeps its last value.
+    void groesserAlsSaettigung_data()
+    {
+        QTest::addColumn<QString>("temperatur");
+        QTest::addColumn<QString>("verhaeltnis");
+        QTest::newRow("vor jeder temperatur") << "" << "";
+        QTest::newRow("10 °C, 12") << "10" << "1,10";
+        QTest::newRow("außerhalb geleert") << "42" << "";
+    }
+    void groesserAlsSaettigung()
+    {
+        QFETCH(QString, temperatur);
+        QFETCH(QString, verhaeltnis);
+        QTest::keyClicks(txtTemp, temperatur);
+        boxen().clear();
+        // "1" computes where a temperature holds; else it is only written.
+        if (verhaeltnis.isEmpty())
+            txtCx->setText(QStringLiteral("1"));
+        else
+            QTest::keyClicks(txtCx, QStringLiteral("1"));
+        ZeitpunktRecorder zeitpunkt;
+        zeitpunkt.txtCx = txtCx;
+        zeitpunkt.relativ = lblrelativ;
+        meldung::setzeAnzeige(&zeitpunkt);
+        QTest::keyClicks(txtCx, QStringLiteral("2"));
+        meldung::setzeAnzeige(&umgebung->meldungen);
+        QCOMPARE(zeitpunkt.gesehen.size(), 3);
+        QCOMPARE(zeitpunkt.gesehen[0], eingabefehlerText("", zuGross));
+        // The box is shown before the reset.
+        QVERIFY(zeitpunkt.gesehen[1] != QStringLiteral("0"));
+        QCOMPARE(txtCx->text(), QStringLiteral("0"));
+        QCOMPARE(lblrelativ->text(), QStringLiteral("0,00"));
+        QCOMPARE(LblCsCx->text(), verhaeltnis);
+    }
+
+    // Runtime errors in either box: the message first, then the reset.
+    void fehler_data()
+    {
+        QTest::addColumn<QString>("temperatur");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("tasten"); // "<" is Backspace
+        QTest::addColumn<QString>("beschreibung");
+        QTest::addColumn<QString>("temperaturDanach");
+        QTest::addColumn<QString>("csDanach");
+        QTest::addColumn<QString>("verhaeltnisDanach");
+        // Cx equal to Cs: 100,00 is shown, then the ratio divides by zero.
+        QTest::newRow("cx gleich cs") << "20" << "txtCx" << "9,08" << "Division durch Null" << "20" << "9,08"
+                                      << "113,50";
+        QTest::newRow("cx 0 ohne temperatur") << "" << "txtCx" << "0" << "Überlauf" << "" << "" << "";
+        QTest::newRow("cx gelöscht") << "10" << "txtCx" << "5<" << "Typen unverträglich" << "10" << "11,25"
+                                     << "1,80";
+        QTest::newRow("cx nur komma") << "10" << "txtCx" << "," << "Typen unverträglich" << "10" << "11,25" << "";
+        QTest::newRow("temperatur gelöscht") << "4" << "txtTemp" << "<" << "Typen unverträglich" << "0"
+                                             << "13,09" << "";
+        QTest::newRow("temperatur nur minus") << "" << "txtTemp" << "-" << "Typen unverträglich" << "0" << ""
+                                              << "";
+        // "1E99" written before, then the last 9.
+        QTest::newRow("temperatur zu gross für double") << "1" << "txtTemp" << "=1E99|9" << "Überlauf" << "0"
+                                                         << "14,23" << "";
+    }
+    void fehler()
+    {
+        QFETCH(QString, temperatur);
+        QFETCH(QString, box);
+        QFETCH(QString, tasten);
+        QFETCH(QString, beschreibung);
+        QFETCH(QString, temperaturDanach);
+        QFETCH(QString, csDanach);
+        QFETCH(QString, verhaeltnisDanach);
+        QTest::keyClicks(txtTemp, temperatur);
+        auto* ziel = kind<QLineEdit>(w, box.toUtf8().constData());
+        ZeitpunktRecorder zeitpunkt;
+        zeitpunkt.txtCx = txtCx;
+        zeitpunkt.relativ = lblrelativ;
+        meldung::setzeAnzeige(&zeitpunkt);
+        if (tasten.startsWith(u'=')) {
+            ziel->setText(tasten.mid(1).section(u'|', 0, 0));
+            tasten = tasten.section(u'|', 1);
+        }
+        for (const QChar c : tasten) {
+            if (c == u'<')
+                QTest::keyClick(ziel, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(ziel, QString(c));
+            if (!zeitpunkt.gesehen.isEmpty())
+                break;
+        }
+        meldung::setzeAnzeige(&umgebung->meldungen);
+        QCOMPARE(zeitpunkt.gesehen.size(), 3);
+        QCOMPARE(zeitpunkt.gesehen[0], eingabefehlerText(beschreibung, zurueck));
+        if (box == "txtCx" && tasten == "9,08")
+            QCOMPARE(zeitpunkt.gesehen[2], QStringLiteral("100,00"));
+        QCOMPARE(txtCx->text(), QStringLiteral("0"));
+        QCOMPARE(lblrelativ->text(), QStringLiteral("0,00"));
+        QCOMPARE(LblCsCx->text(), verhaeltnisDanach);
+        QCOMPARE(lblCs->text(), csDanach);
+        QCOMPARE(txtTemp->text(), box == "txtTemp" ? QStringLiteral("0") : temperaturDanach);
+    }
+
+    // The "0" the reset wrote is looked up only at the next key.
+    void nullNachFehlerErstBeimNaechstenTaste()
+    {
+        QTest::keyClicks(txtTemp, QStringLiteral("10"));
+        txtTemp->selectAll();
+        QTest::keyClick(txtTemp, Qt::Key_Backspace);
+        QCOMPARE(txtTemp->text(), QStringLiteral("0"));
+        QCOMPARE(lblCs->text(), QStringLiteral("11,25"));
+        QCOMPARE(kopiere(), QStringLiteral("Temperatur = 10 °C;   Sättigungskonzentration Cs = 11,25mg O2/l"));
+        QTest::keyClick(txtTemp, Qt::Key_End);
+        QCOMPARE(lblCs->text(), QStringLiteral("14,64"));
+    }
+
+    // Command1 toggles between the results and the results with the source;
+    // the mouse over the source leaves a height that the next click resets.
+    void hoehe()
+    {
+        auto* command1 = kind<QPushButton>(w, "Command1");
+        klicke(command1);
+        QCOMPARE(w->height(), twips(8175));
+        QVERIFY(quelleSichtbar());
+        klicke(command1);
+        QCOMPARE(w->height(), twips(4230));
+        QVERIFY(!quelleSichtbar());
+        klicke(command1);
+        QCOMPARE(w->height(), twips(8175));
+        QTest::mouseMove(quelle->viewport(), QPoint(20, 20));
+        QCOMPARE(w->height(), twips(4395));
+        QVERIFY(!quelleSichtbar());
+        klicke(command1);
+        QCOMPARE(w->height(), twips(4230));
+        klicke(command1);
+        QCOMPARE(w->height(), twips(8175));
+        // A height set by the user: the click resets it first.
+        w->resize(w->width(), twips(5000));
+        klicke(command1);
+        QCOMPARE(w->height(), twips(4230));
+    }
+
+    // Not on the main window's close list: the menu shows it unchanged; its
+    // own close box discards everything.
+    void menueUndSchliessen()
+    {
+        QTest::keyClicks(txtTemp, QStringLiteral("20,5"));
+        QPointer<QMainWindow> haupt = neuesHauptfenster();
+        haupt->show();
+        auto* a = haupt->findChild<QAction*>(QStringLiteral("Sauerstoffsättigung"));
+        QVERIFY(a);
+        a->trigger();
+        QCOMPARE(fenster::offen(QStringLiteral("frmCs")), w);
+        QCOMPARE(lblCs->text(), QStringLiteral("8,99"));
+        // Another menu command leaves it open too.
+        haupt->findChild<QAction*>(QStringLiteral("Einwohnergleichwert"))->trigger();
+        QCOMPARE(fenster::offen(QStringLiteral("frmCs")), w);
+
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        a->trigger();
+        oeffne();
+        QCOMPARE(txtTemp->text(), QString());
+        QCOMPARE(lblCs->text(), QString());
+        QCOMPARE(kopiere(), QStringLiteral("Temperatur =  °C;   Sättigungskonzentration Cs = mg O2/l"));
+    }
+};
+
+QTEST_MAIN(TestCs)
+#include "tst_frmCs.moc"
