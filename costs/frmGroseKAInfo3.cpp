@@ -1,8 +1,8 @@
 #include "frmGroseKAInfo3.h"
 
 // The information text box and the link addresses live with the information windows.
-#include "../info/infoTextfeld.h"
-#include "../info/mdlInternet.h"
+#include "infoTextfeld.h"
+#include "mdlInternet.h"
 #include "fenster.h"
 #include "twips.h"
 

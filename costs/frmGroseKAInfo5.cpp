@@ -1,7 +1,7 @@
 #include "frmGroseKAInfo5.h"
 
 // The information text box and the link addresses live with the information windows.
-#include "../info/infoTextfeld.h"
+#include "infoTextfeld.h"
 #include "fenster.h"
 #include "twips.h"
 

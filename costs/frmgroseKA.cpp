@@ -1,7 +1,7 @@
 #include "frmgroseKA.h"
 
 // The link addresses live with the information windows.
-#include "../info/mdlInternet.h"
+#include "mdlInternet.h"
 #include "ereignisse.h"
 #include "fenster.h"
 #include "meldung.h"
