@@ -1,0 +1,33 @@
+#include "frmSchlammA.h"
+
+#include "ereignisse.h"
+#include "fenster.h"
+#include "schlammtabelle.h"
+#include "twips.h"
+
+KELMO_FENSTER(frmSchlammA)
+
+frmSchlammA::frmSchlammA(QWidget* parent) : QWidget(parent)
+{
+    setupUi(this);
+    resize(twips(5670, 2490).expandedTo(sizeHint()));
+    move(twips(4575), twips(1530));
+
+    // Each row: its g/(PE d) and its % TS.
+    const struct {
+        QRadioButton* zeile;
+        int gEd;
+        double ts;
+    } tabelle[] = {
+        {OA1, 45, 2.5}, {OA2, 45, 5}, {OA3, 30, 10}, {OA4, 30, 30},
+    };
+    for (const auto& z : tabelle)
+        ereignis::click(z.zeile, [this, z] { Zeile_Click(z.gEd, z.ts); });
+}
+
+void frmSchlammA::Zeile_Click(int gEd, double ts)
+{
+    uebernimmSchlammdaten(gEd, ts);
+    // This page comes back in front of the sludge quantity window.
+    fenster::zeige<frmSchlammA>();
+}

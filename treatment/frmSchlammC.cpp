@@ -1,0 +1,32 @@
+#include "frmSchlammC.h"
+
+#include "ereignisse.h"
+#include "fenster.h"
+#include "schlammtabelle.h"
+#include "twips.h"
+
+KELMO_FENSTER(frmSchlammC)
+
+frmSchlammC::frmSchlammC(QWidget* parent) : QWidget(parent)
+{
+    setupUi(this);
+    resize(twips(7350, 3330).expandedTo(sizeHint()));
+    move(twips(4575), twips(1530));
+
+    // Each row: its g/(PE d) and its % TS.
+    const struct {
+        QRadioButton* zeile;
+        int gEd;
+        double ts;
+    } tabelle[] = {
+        {OA1, 35, 0.7}, {OA2, 80, 4}, {OA3, 50, 2.5}, {OA4, 50, 22}, {Option1, 50, 2.5}, {Option2, 50, 20},
+    };
+    for (const auto& z : tabelle)
+        ereignis::click(z.zeile, [this, z] { Zeile_Click(z.gEd, z.ts); });
+}
+
+void frmSchlammC::Zeile_Click(int gEd, double ts)
+{
+    // The sludge quantity window stays in front.
+    uebernimmSchlammdaten(gEd, ts);
+}

@@ -1,0 +1,32 @@
+#include "frmSchlammD.h"
+
+#include "ereignisse.h"
+#include "fenster.h"
+#include "schlammtabelle.h"
+#include "twips.h"
+
+KELMO_FENSTER(frmSchlammD)
+
+frmSchlammD::frmSchlammD(QWidget* parent) : QWidget(parent)
+{
+    setupUi(this);
+    resize(twips(8310, 3075).expandedTo(sizeHint()));
+    move(twips(4575), twips(1530));
+
+    // Each row: its g/(PE d) and its % TS.
+    const struct {
+        QRadioButton* zeile;
+        int gEd;
+        double ts;
+    } tabelle[] = {
+        {OA1, 65, 4}, {OA2, 45, 5}, {Option1, 90, 40}, {Option2, 60, 3}, {Option3, 15, 1.5},
+    };
+    for (const auto& z : tabelle)
+        ereignis::click(z.zeile, [this, z] { Zeile_Click(z.gEd, z.ts); });
+}
+
+void frmSchlammD::Zeile_Click(int gEd, double ts)
+{
+    // The sludge quantity window stays in front.
+    uebernimmSchlammdaten(gEd, ts);
+}
