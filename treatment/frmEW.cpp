@@ -2,6 +2,7 @@
 
 #include "ereignisse.h"
 #include "fenster.h"
+#include "handbuch.h"
 #include "twips.h"
 #include "zahlen.h"
 
@@ -56,6 +57,7 @@ frmEW::frmEW(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     setWindowIcon(symbol());
+    Label7->setText(QStringLiteral("Abwasserlast nach Imhoff, ") + handbuch::titel + QStringLiteral(", 27. Auflage "));
     resize(twips(8955, 8070));
     move(twips(255), twips(1530));
 

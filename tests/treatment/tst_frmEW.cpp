@@ -88,6 +88,9 @@ private slots:
         QVERIFY(schrift(label6) != dunkelrot);
         QCOMPARE(kind<QLabel>(w, "lblDimension_1")->text(),
                  QStringLiteral("Frachtstruktur nach dem Arbeitsblatt der ATV-DVWK- A 131"));
+        const QString heading = kind<QLabel>(w, "Label7")->text();
+        QVERIFY(heading.startsWith(QStringLiteral("Abwasserlast nach Imhoff, ")));
+        QVERIFY(heading.endsWith(QStringLiteral(", 27. Auflage ")));
         QCOMPARE(txtEW->accessibleName(), QStringLiteral("Eingabe in EW (E + EGW)"));
         QCOMPARE(kind<QLabel>(w, "lblBsb")->accessibleDescription(), QStringLiteral("Zusammen, BSB5 kg/d"));
         QCOMPARE(boxen().size(), 0);
