@@ -273,6 +273,24 @@ private slots:
         QCOMPARE(kind<QLineEdit>(neu, "txtDN")->text(), QStringLiteral("0"));
     }
 
+    // A menu item chosen with Enter: the key is let go over the new window's
+    // first box, which must not take that as a key release of its own.
+    void enterImMenue()
+    {
+        auto* technik = haupt->findChild<QMenu*>(QStringLiteral("Technik"));
+        auto* punkt = haupt->findChild<QAction*>(QStringLiteral("Sauerstoffsättigung"));
+        technik->popup(QPoint(0, 0));
+        technik->setActiveAction(punkt);
+        QTest::keyPress(technik, Qt::Key_Return);
+        QWidget* cs = fenster::offen(QStringLiteral("frmCs"));
+        QVERIFY(cs);
+        QTest::keyRelease(kind<QLineEdit>(cs, "txtTemp"), Qt::Key_Return);
+        QCOMPARE(umgebung->meldungen.boxen.size(), 0);
+        // The user's own keys count again.
+        QTest::keyClick(kind<QLineEdit>(cs, "txtTemp"), Qt::Key_Backspace);
+        QCOMPARE(umgebung->meldungen.boxen.size(), 1);
+    }
+
     // Closing the main window leaves the calculators open.
     void hauptfensterSchliessen()
     {
