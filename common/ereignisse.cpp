@@ -82,13 +82,16 @@ void geschuetzt(const Handler& h)
 }
 
 void fehlerblock(const Handler& schritte, const Handler& ruecksetzen, const QString& text,
-                 const QString& titel)
+                 const QString& titel, Reihenfolge reihenfolge)
 {
     try {
         schritte();
     } catch (const Laufzeitfehler& f) {
-        ruecksetzen();
+        if (reihenfolge == Reihenfolge::RuecksetzenZuerst)
+            ruecksetzen();
         meldung::eingabefehler(&f, text, titel);
+        if (reihenfolge == Reihenfolge::MeldungZuerst)
+            ruecksetzen();
     }
 }
 

@@ -35,11 +35,15 @@ void change(QScrollBar* s, Handler h);
 // Runs a handler so that no runtime error escapes it.
 void geschuetzt(const Handler& h);
 
+// When an error block resets: before its message (most windows) or after it.
+enum class Reihenfolge { RuecksetzenZuerst, MeldungZuerst };
+
 // The error block of a handler: runs its steps and stops at the first runtime
 // error; what was written before stays. Then the reset runs and the input
-// error message is shown.
+// error message is shown (or the other way round).
 void fehlerblock(const Handler& schritte, const Handler& ruecksetzen, const QString& text,
-                 const QString& titel = QStringLiteral("Eingabefehler"));
+                 const QString& titel = QStringLiteral("Eingabefehler"),
+                 Reihenfolge reihenfolge = Reihenfolge::RuecksetzenZuerst);
 
 // The release of this key, pressed to close a message box, is not passed on:
 // it would reach the input box below as a new key release.

@@ -144,14 +144,11 @@ frmCs::frmCs(QWidget* parent) : QWidget(parent)
     ereignis::mouseMove(txtQuellenangabe, [this] { txtQuellenangabe_MouseMove(); });
 }
 
+// Both key handlers tell the user first and reset afterwards.
 void frmCs::fehlerblock(const std::function<void()>& schritte, const std::function<void()>& ruecksetzen)
 {
-    try {
-        schritte();
-    } catch (const Laufzeitfehler& f) {
-        meldung::eingabefehler(&f, QStringLiteral("Tippfehler - Werte werden zurückgesetzt"));
-        ruecksetzen();
-    }
+    ereignis::fehlerblock(schritte, ruecksetzen, QStringLiteral("Tippfehler - Werte werden zurückgesetzt"),
+                          QStringLiteral("Eingabefehler"), ereignis::Reihenfolge::MeldungZuerst);
 }
 
 void frmCs::ungueltigeTemperatur()

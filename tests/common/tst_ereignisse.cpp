@@ -131,6 +131,16 @@ private slots:
                  QStringLiteral("Typen unverträglich\r\nTippfehler - Wert wird auf 0 gesetzt"));
         QCOMPARE(u.meldungen.boxen[0].titel, QStringLiteral("Eingabefehler"));
         QCOMPARE(u.meldungen.boxen[0].stil, int(meldung::NurOk));
+
+        // Some handlers tell the user first and reset afterwards.
+        ablauf.clear();
+        ereignis::fehlerblock([&] { rechnen::teile(0, 0); },
+                              [&] { ablauf << QString::number(u.meldungen.boxen.size()); },
+                              QStringLiteral("Tippfehler - Werte werden zurückgesetzt"),
+                              QStringLiteral("Eingabefehler"), ereignis::Reihenfolge::MeldungZuerst);
+        QCOMPARE(ablauf, QStringList{"2"});
+        QCOMPARE(u.meldungen.boxen[1].text,
+                 QStringLiteral("Überlauf\r\nTippfehler - Werte werden zurückgesetzt"));
     }
 
     // Without an error the text starts with the line break; a box without a
