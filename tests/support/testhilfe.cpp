@@ -13,6 +13,7 @@ Testumgebung::Testumgebung()
 {
     meldung::setzeAnzeige(&meldungen);
     mdlInternet::setzeOeffner(&links);
+    zwischenablage::setzeAblage(&ablage);
     m_waechter.setInterval(50);
     QObject::connect(&m_waechter, &QTimer::timeout, [this] {
         if (QWidget* m = QApplication::activeModalWidget()) {
@@ -27,6 +28,7 @@ Testumgebung::~Testumgebung()
 {
     meldung::setzeAnzeige(nullptr);
     mdlInternet::setzeOeffner(nullptr);
+    zwischenablage::setzeAblage(nullptr);
 }
 
 QString eingabefehlerText(const QString& beschreibung, const QString& text)

@@ -2,6 +2,7 @@
 
 #include "mdlInternet.h"
 #include "meldung.h"
+#include "zwischenablage.h"
 
 #include <QList>
 #include <QObject>
@@ -41,7 +42,15 @@ public:
     }
 };
 
-// Puts both recorders in place for its lifetime, and fails the test on any
+// Stands in for the clipboard: records what a window does with it.
+class AblageRecorder : public zwischenablage::Ablage {
+public:
+    QStringList schritte;
+    void leere() override { schritte.append(QStringLiteral("<leer>")); }
+    void setzeText(const QString& text) override { schritte.append(text); }
+};
+
+// Puts the recorders in place for its lifetime, and fails the test on any
 // modal window that appears anyway (it is closed, so the test cannot hang).
 class Testumgebung {
 public:
@@ -49,6 +58,7 @@ public:
     ~Testumgebung();
     MeldungsRecorder meldungen;
     LinkRecorder links;
+    AblageRecorder ablage;
     // Set when a modal window had to be closed by force.
     QString unerwartet;
 

@@ -4,7 +4,6 @@
 #include "fenster.h"
 #include "testhilfe.h"
 #include "twips.h"
-#include "zwischenablage.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,14 +15,6 @@
 #include <QTest>
 
 namespace {
-
-// Stands in for the clipboard: records what the window does with it.
-class AblageRecorder : public zwischenablage::Ablage {
-public:
-    QStringList schritte;
-    void leere() override { schritte.append(QStringLiteral("<leer>")); }
-    void setzeText(const QString& text) override { schritte.append(text); }
-};
 
 // Records each box together with the boxes' texts at the moment it shows.
 class ZeitpunktRecorder : public meldung::Anzeige {
@@ -49,7 +40,6 @@ class TestCs : public QObject {
     Q_OBJECT
 
     Testumgebung* umgebung = nullptr;
-    AblageRecorder ablage;
     QWidget* w = nullptr;
     QLineEdit *txtTemp = nullptr, *txtCx = nullptr;
     QLabel *lblCs = nullptr, *lblrelativ = nullptr, *LblCsCx = nullptr;
@@ -71,11 +61,11 @@ class TestCs : public QObject {
 
     QString kopiere()
     {
-        ablage.schritte.clear();
+        umgebung->ablage.schritte.clear();
         klicke(kind<QPushButton>(w, "Command2"));
-        if (ablage.schritte.size() != 2 || ablage.schritte[0] != QStringLiteral("<leer>"))
-            return QStringLiteral("?") + ablage.schritte.join(u'|');
-        return ablage.schritte[1];
+        if (umgebung->ablage.schritte.size() != 2 || umgebung->ablage.schritte[0] != QStringLiteral("<leer>"))
+            return QStringLiteral("?") + umgebung->ablage.schritte.join(u'|');
+        return umgebung->ablage.schritte[1];
     }
 
     // Whether the source text lies inside the window's inner area.
@@ -88,15 +78,13 @@ private slots:
     void init()
     {
         umgebung = new Testumgebung;
-        zwischenablage::setzeAblage(&ablage);
-        ablage.schritte.clear();
+        umgebung->ablage.schritte.clear();
         oeffne();
     }
 
     void cleanup()
     {
         alleSchliessen();
-        zwischenablage::setzeAblage(nullptr);
         QCOMPARE(umgebung->unerwartet, QString());
         delete umgebung;
     }
@@ -215,7 +203,7 @@ private slots:
         QFETCH(QString, zeile);
         QTest::keyClicks(txtTemp, temperatur);
         klicke(kind<QPushButton>(w, "Command2"));
-        QCOMPARE(ablage.schritte, (QStringList{"<leer>", zeile}));
+        QCOMPARE(umgebung->ablage.schritte, (QStringList{"<leer>", zeile}));
     }
 
     // The relative values follow the measured concentration only.
