@@ -3,6 +3,7 @@
 #include "ereignisse.h"
 #include "fenster.h"
 #include "prandtlColebrook.h"
+#include "rohrvorgaben.h"
 #include "twips.h"
 #include "zahlen.h"
 
@@ -31,18 +32,12 @@ frmGefaelle_gegeben::frmGefaelle_gegeben(QWidget* parent) : QWidget(parent)
     ereignis::keyUp(txtdeltaSohle, [this] { txtdeltaSohle_KeyUp(); });
     ereignis::keyUp(txtHL, [this] { txtHL_KeyUp(); });
 
-    const struct {
-        QRadioButton* option;
-        QLineEdit* box;
-        double wert;
-    } presets[] = {
-        {Option1, txtkb, 1.5},   {Option2, txtkb, 0.75},  {Option3, txtkb, 0.5},
-        {Option4, txtkb, 0.25},  {Option5, txtkb, 0.1},   {Option6, txtmue, 1.31},
-        {Option7, txtmue, 1.01}, {Option8, txtmue, 0.8},  {Option9, txtmue, 50},
-        {Option10, txtmue, 88},  {Option11, txtmue, 150},
-    };
-    for (const auto& p : presets)
-        ereignis::click(p.option, [this, p] { Option_Click(p.box, p.wert); });
+    for (const RohrVorgabe& v : rohrVorgaben) {
+        QLineEdit* box = v.rauigkeit ? txtkb : txtmue;
+        const double wert = v.wert;
+        ereignis::click(findChild<QRadioButton*>(QString::fromLatin1(v.option)),
+                        [this, box, wert] { Option_Click(box, wert); });
+    }
 }
 
 void frmGefaelle_gegeben::Geschwindigkeit()
