@@ -6,33 +6,9 @@
 #include "twips.h"
 
 #include <QIcon>
-#include <QKeyEvent>
-
-#include <utility>
 
 using mdlInternet::OeffneLink;
 namespace Link = mdlInternet::Link;
-
-namespace {
-
-// Remembers the key that is down in the menus. A menu item chosen with Enter
-// opens its window before the key is let go; that release must not reach the
-// new window's first box as a key release of its own.
-class MenueTaste : public QObject {
-public:
-    using QObject::QObject;
-    int taste = 0;
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() == QEvent::KeyPress)
-            taste = static_cast<QKeyEvent*>(e)->key();
-        else if (e->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(e)->isAutoRepeat())
-            taste = 0;
-        return QObject::eventFilter(o, e);
-    }
-};
-
-} // namespace
 
 const QStringList frmStart::Schliessliste = {
     QStringLiteral("frmIndex"),           QStringLiteral("frmAutor"),
@@ -58,14 +34,15 @@ frmStart::frmStart(QWidget* parent) : QMainWindow(parent)
     const int breite = twips(13965);
     setGeometry(twips(315), twips(660), breite, menubar->heightForWidth(breite));
 
-    auto* taste = new MenueTaste(this);
+    // A menu item chosen with Enter opens its window before the key is let
+    // go; that release must not reach the new window's first box.
+    auto* taste = new ereignis::GehalteneTaste(this);
     menubar->installEventFilter(taste);
     for (QMenu* m : menubar->findChildren<QMenu*>())
         m->installEventFilter(taste);
     const auto menue = [this, taste](QAction* a, void (frmStart::*h)()) {
         connect(a, &QAction::triggered, this, [this, h, taste] {
-            if (taste->taste != 0)
-                ereignis::verschluckeLoslassen(std::exchange(taste->taste, 0));
+            taste->verschlucke();
             ereignis::geschuetzt([this, h] { (this->*h)(); });
         });
     };

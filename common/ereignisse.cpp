@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <utility>
+
 namespace ereignis {
 namespace {
 
@@ -154,6 +156,21 @@ void verschluckeLoslassen(int taste)
     if (verschlucker->taste == 0)
         qApp->installEventFilter(verschlucker);
     verschlucker->taste = taste;
+}
+
+bool GehalteneTaste::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress)
+        m_taste = static_cast<QKeyEvent*>(e)->key();
+    else if (e->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(e)->isAutoRepeat())
+        m_taste = 0;
+    return QObject::eventFilter(o, e);
+}
+
+void GehalteneTaste::verschlucke()
+{
+    if (m_taste != 0)
+        verschluckeLoslassen(std::exchange(m_taste, 0));
 }
 
 } // namespace ereignis

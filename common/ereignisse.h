@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -48,5 +49,19 @@ void fehlerblock(const Handler& schritte, const Handler& ruecksetzen, const QStr
 // The release of this key, pressed to close a message box, is not passed on:
 // it would reach the input box below as a new key release.
 void verschluckeLoslassen(int taste);
+
+// Watches the controls it is installed on for a key that is pressed there but
+// not yet let go (the key that closes a box or chooses a menu item), and
+// hands its release to verschluckeLoslassen when asked.
+class GehalteneTaste : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override;
+    // Swallows the release of the key still held, if any.
+    void verschlucke();
+
+private:
+    int m_taste = 0;
+};
 
 } // namespace ereignis

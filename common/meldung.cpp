@@ -4,27 +4,11 @@
 #include "laufzeitfehler.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace meldung {
 namespace {
-
-// Notes a key that was pressed in the box but not released there: the key
-// that closed it. Its release would otherwise land in the input box below.
-class OffeneTaste : public QObject {
-public:
-    int taste = 0;
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() == QEvent::KeyPress)
-            taste = static_cast<QKeyEvent*>(e)->key();
-        else if (e->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(e)->isAutoRepeat())
-            taste = 0;
-        return QObject::eventFilter(o, e);
-    }
-};
 
 class EchteBox : public Anzeige {
 public:
@@ -51,13 +35,13 @@ public:
             mb.setDefaultButton(mb.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
             mb.setEscapeButton(mb.defaultButton());
         }
-        OffeneTaste offen;
+        // The key that closes the box is let go over the input box below.
+        ereignis::GehalteneTaste offen;
         mb.installEventFilter(&offen);
         for (QWidget* w : mb.findChildren<QWidget*>())
             w->installEventFilter(&offen);
         mb.exec();
-        if (offen.taste != 0)
-            ereignis::verschluckeLoslassen(offen.taste);
+        offen.verschlucke();
         if (ja)
             return mb.clickedButton() == ja ? Ja : Nein;
         return Ok;
