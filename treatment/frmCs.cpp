@@ -91,11 +91,11 @@ constexpr int hoeheNachMaus = 4395;
 
 const QString quellenText = QStringLiteral(
     "Sättigungskonzentration nach :\n"
-    "R. Wagner: Die Sättigungskonzentration des Sauerstoffs im Wasser,\n"
+    "Wagner: Sättigungswerte des gelösten Sauerstoffs in reinem Wasser,\n"
     "Fachzeitschrift Band 52 (1979) und Band 53 (1979)\n"
     "\n"
     "aus:\n"
-    "Messung des gelösten Sauerstoffs in Wasser und Abwasser,\n"
+    "Gelöster Sauerstoff - Messpraxis für Wasser und Abwasser,\n"
     "1983, 146 Seiten, 67 Abbildungen");
 
 // The fraction Cs over Cs - Cx, beside its value.
