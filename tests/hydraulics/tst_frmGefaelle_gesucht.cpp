@@ -407,7 +407,13 @@ private slots:
             QCOMPARE(boxen().last().text, unrealistischText);
         }
         qInfo("one million steps: %lld ms", beste);
-        QVERIFY2(beste < 50, qPrintable(QStringLiteral("%1 ms").arg(beste)));
+#if defined(__SANITIZE_ADDRESS__)
+        // The instrumented, unoptimised build only has to stay in bounds.
+        const qint64 grenze = 500;
+#else
+        const qint64 grenze = 50;
+#endif
+        QVERIFY2(beste < grenze, qPrintable(QStringLiteral("%1 ms").arg(beste)));
     }
 };
 
