@@ -1,6 +1,5 @@
 #include "frmSchlammA.h"
 
-#include "ereignisse.h"
 #include "fenster.h"
 #include "schlammtabelle.h"
 #include "twips.h"
@@ -14,15 +13,8 @@ frmSchlammA::frmSchlammA(QWidget* parent) : QWidget(parent)
     move(twips(4575), twips(1530));
 
     // Each row: its g/(PE d) and its % TS.
-    const struct {
-        QRadioButton* zeile;
-        int gEd;
-        double ts;
-    } tabelle[] = {
-        {OA1, 45, 2.5}, {OA2, 45, 5}, {OA3, 30, 10}, {OA4, 30, 30},
-    };
-    for (const auto& z : tabelle)
-        ereignis::click(z.zeile, [this, z] { Zeile_Click(z.gEd, z.ts); });
+    verbindeZeilen({{OA1, 45, 2.5}, {OA2, 45, 5}, {OA3, 30, 10}, {OA4, 30, 30}},
+                   [this](int gEd, double ts) { Zeile_Click(gEd, ts); });
 }
 
 void frmSchlammA::Zeile_Click(int gEd, double ts)

@@ -1,6 +1,5 @@
 #include "frmSchlammB.h"
 
-#include "ereignisse.h"
 #include "fenster.h"
 #include "schlammtabelle.h"
 #include "twips.h"
@@ -14,15 +13,8 @@ frmSchlammB::frmSchlammB(QWidget* parent) : QWidget(parent)
     move(twips(4575), twips(1530));
 
     // Each row: its g/(PE d) and its % TS.
-    const struct {
-        QRadioButton* zeile;
-        int gEd;
-        double ts;
-    } tabelle[] = {
-        {OA1, 25, 4}, {OA2, 70, 4.7}, {OA3, 45, 3}, {OA4, 45, 28},
-    };
-    for (const auto& z : tabelle)
-        ereignis::click(z.zeile, [this, z] { Zeile_Click(z.gEd, z.ts); });
+    verbindeZeilen({{OA1, 25, 4}, {OA2, 70, 4.7}, {OA3, 45, 3}, {OA4, 45, 28}},
+                   [this](int gEd, double ts) { Zeile_Click(gEd, ts); });
 }
 
 void frmSchlammB::Zeile_Click(int gEd, double ts)

@@ -1,6 +1,5 @@
 #include "frmSchlammC.h"
 
-#include "ereignisse.h"
 #include "fenster.h"
 #include "schlammtabelle.h"
 #include "twips.h"
@@ -14,15 +13,8 @@ frmSchlammC::frmSchlammC(QWidget* parent) : QWidget(parent)
     move(twips(4575), twips(1530));
 
     // Each row: its g/(PE d) and its % TS.
-    const struct {
-        QRadioButton* zeile;
-        int gEd;
-        double ts;
-    } tabelle[] = {
-        {OA1, 35, 0.7}, {OA2, 80, 4}, {OA3, 50, 2.5}, {OA4, 50, 22}, {Option1, 50, 2.5}, {Option2, 50, 20},
-    };
-    for (const auto& z : tabelle)
-        ereignis::click(z.zeile, [this, z] { Zeile_Click(z.gEd, z.ts); });
+    verbindeZeilen({{OA1, 35, 0.7}, {OA2, 80, 4}, {OA3, 50, 2.5}, {OA4, 50, 22}, {Option1, 50, 2.5}, {Option2, 50, 20}},
+                   [this](int gEd, double ts) { Zeile_Click(gEd, ts); });
 }
 
 void frmSchlammC::Zeile_Click(int gEd, double ts)

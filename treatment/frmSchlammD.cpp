@@ -1,6 +1,5 @@
 #include "frmSchlammD.h"
 
-#include "ereignisse.h"
 #include "fenster.h"
 #include "schlammtabelle.h"
 #include "twips.h"
@@ -14,15 +13,8 @@ frmSchlammD::frmSchlammD(QWidget* parent) : QWidget(parent)
     move(twips(4575), twips(1530));
 
     // Each row: its g/(PE d) and its % TS.
-    const struct {
-        QRadioButton* zeile;
-        int gEd;
-        double ts;
-    } tabelle[] = {
-        {OA1, 65, 4}, {OA2, 45, 5}, {Option1, 90, 40}, {Option2, 60, 3}, {Option3, 15, 1.5},
-    };
-    for (const auto& z : tabelle)
-        ereignis::click(z.zeile, [this, z] { Zeile_Click(z.gEd, z.ts); });
+    verbindeZeilen({{OA1, 65, 4}, {OA2, 45, 5}, {Option1, 90, 40}, {Option2, 60, 3}, {Option3, 15, 1.5}},
+                   [this](int gEd, double ts) { Zeile_Click(gEd, ts); });
 }
 
 void frmSchlammD::Zeile_Click(int gEd, double ts)
