@@ -2,6 +2,7 @@
 
 #include "ereignisse.h"
 #include "fenster.h"
+#include "fensterliste.h"
 #include "mdlInternet.h"
 #include "twips.h"
 
@@ -28,6 +29,7 @@ const QStringList frmStart::Schliessliste = {
 
 frmStart::frmStart(QWidget* parent) : QMainWindow(parent)
 {
+    registriereFenster();
     setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/kelmo.svg")));
     // Only the menu bar: the client area is as high as the menu strip.

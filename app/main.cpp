@@ -1,3 +1,5 @@
+#include "aussehen.h"
+#include "fenster.h"
 #include "frmStart.h"
 
 #include <QApplication>
@@ -15,7 +17,17 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelmo"));
+    aussehen::anwenden();
     frmStart start;
     start.show();
+    // A window that no menu item opens can be named on the command line.
+    const QStringList argumente = QApplication::arguments();
+    if (argumente.size() > 1) {
+        const QString name = argumente.at(1);
+        if (fenster::bekannt(name))
+            fenster::zeige(name);
+        else
+            std::fprintf(stderr, "kelmo: unbekanntes Fenster \"%s\"\n", qPrintable(name));
+    }
     return app.exec();
 }

@@ -41,10 +41,15 @@ private:
 
 } // namespace
 
-bool registriere(const char* name, Fabrik fabrik)
+void registriere(const char* name, Fabrik fabrik)
 {
     fabriken().insert(QString::fromUtf8(name), fabrik);
-    return true;
+}
+
+void registriere(std::initializer_list<Eintrag> eintraege)
+{
+    for (const Eintrag& e : eintraege)
+        registriere(e.name, e.fabrik);
 }
 
 bool bekannt(const QString& name)
@@ -76,14 +81,18 @@ QWidget* hole(const QString& name)
     return w;
 }
 
-QWidget* zeige(const QString& name)
+void zeigeVorn(QWidget* w)
 {
-    QWidget* w = hole(name);
-    if (!w)
-        return nullptr;
     w->show();
     w->raise();
     w->activateWindow();
+}
+
+QWidget* zeige(const QString& name)
+{
+    QWidget* w = hole(name);
+    if (w)
+        zeigeVorn(w);
     return w;
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
+
 // The windows of the program: one instance per window class, created on first
 // use and reachable by name from any other window. A closed window is
 // destroyed, so that the next use creates it afresh in its design state.
@@ -10,8 +12,29 @@ namespace fenster {
 
 using Fabrik = QWidget* (*)();
 
-// Makes a window class known by its name; used by KELMO_FENSTER.
-bool registriere(const char* name, Fabrik fabrik);
+// One line of the program's window table (app/fensterliste.cpp).
+struct Eintrag {
+    const char* name;
+    Fabrik fabrik;
+};
+
+template <class T>
+QWidget* erzeuge()
+{
+    return new T;
+}
+
+// The line for window class T, under the name the class carries.
+template <class T>
+constexpr Eintrag eintrag()
+{
+    return {T::Name, erzeuge<T>};
+}
+
+// Makes window classes known by their names, so that they can be opened by
+// name (the menu, the command line).
+void registriere(std::initializer_list<Eintrag> eintraege);
+void registriere(const char* name, Fabrik fabrik);
 bool bekannt(const QString& name);
 
 // The open instance, or nullptr.
@@ -25,25 +48,40 @@ void schliesse(const QString& name);
 
 // Takes a window into the registry under its name (done by hole()).
 void merke(const QString& name, QWidget* w);
+// Shows a window modeless, without an owner, in front.
+void zeigeVorn(QWidget* w);
 
+// The same by the window's class, which need not be in the table: T has a
+// static Name and a default constructor.
 template <class T>
 T* hole()
 {
-    return static_cast<T*>(hole(QString::fromUtf8(T::Name)));
+    const QString name = QString::fromUtf8(T::Name);
+    if (QWidget* w = offen(name))
+        return static_cast<T*>(w);
+    T* w = new T;
+    merke(name, w);
+    return w;
 }
 
 template <class T>
 T* zeige()
 {
-    return static_cast<T*>(zeige(QString::fromUtf8(T::Name)));
+    T* w = hole<T>();
+    zeigeVorn(w);
+    return w;
+}
+
+template <class T>
+T* offen()
+{
+    return static_cast<T*>(offen(QString::fromUtf8(T::Name)));
+}
+
+template <class T>
+void schliesse()
+{
+    schliesse(QString::fromUtf8(T::Name));
 }
 
 } // namespace fenster
-
-// Registers a window class T (which has a static Name and a default
-// constructor) under its name.
-#define KELMO_FENSTER(T)                                                                  \
-    namespace {                                                                           \
-    [[maybe_unused]] const bool registriert_##T =                                         \
-        fenster::registriere(T::Name, []() -> QWidget* { return new T; });                \
-    }

@@ -2,6 +2,7 @@
 
 #include "ereignisse.h"
 #include "laufzeitfehler.h"
+#include "naht.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -49,15 +50,13 @@ public:
 };
 
 EchteBox echteBox;
-Anzeige* aktuelle = &echteBox;
+Naht<Anzeige> aktuelle(echteBox);
 
 } // namespace
 
 Anzeige* setzeAnzeige(Anzeige* anzeige)
 {
-    Anzeige* vorher = aktuelle == &echteBox ? nullptr : aktuelle;
-    aktuelle = anzeige ? anzeige : &echteBox;
-    return vorher;
+    return aktuelle.setze(anzeige);
 }
 
 int box(const QString& text, const QString& titel, int stil)
@@ -69,6 +68,11 @@ void eingabefehler(const Laufzeitfehler* fehler, const QString& text, const QStr
 {
     const QString beschreibung = fehler ? fehler->beschreibung() : QString();
     box(beschreibung + QStringLiteral("\r\n") + text, titel, NurOk);
+}
+
+void warnung(const QString& text, const QString& titel)
+{
+    eingabefehler(nullptr, text, titel);
 }
 
 } // namespace meldung

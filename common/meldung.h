@@ -42,4 +42,9 @@ int box(const QString& text, const QString& titel = {}, int stil = NurOk);
 void eingabefehler(const Laufzeitfehler* fehler, const QString& text,
                    const QString& titel = QStringLiteral("Eingabefehler"));
 
+// A plausibility warning that keeps the value ("Eingabe ändern!" and the
+// like): OK only, no icon; shown without an error, its text starts with the
+// line break.
+void warnung(const QString& text, const QString& titel);
+
 } // namespace meldung

@@ -40,6 +40,14 @@ void schreibe(Ziel* ziel, double x, const QString& muster)
     ziel->setText(format(ziel->text(), muster));
 }
 
+// Rewrites the control's own text in the pattern (a text that is no number
+// stays as it is).
+template <class Ziel>
+void umformatieren(Ziel* ziel, const QString& muster)
+{
+    ziel->setText(format(ziel->text(), muster));
+}
+
 // Writes only the plain number text.
 template <class Ziel>
 void schreibe(Ziel* ziel, double x)

@@ -1,5 +1,7 @@
 #include "zwischenablage.h"
 
+#include "naht.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -21,15 +23,13 @@ public:
 };
 
 EchteAblage echteAblage;
-Ablage* aktuelle = &echteAblage;
+Naht<Ablage> aktuelle(echteAblage);
 
 } // namespace
 
 Ablage* setzeAblage(Ablage* ablage)
 {
-    Ablage* vorher = aktuelle == &echteAblage ? nullptr : aktuelle;
-    aktuelle = ablage ? ablage : &echteAblage;
-    return vorher;
+    return aktuelle.setze(ablage);
 }
 
 void leere()

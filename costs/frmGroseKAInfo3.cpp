@@ -6,8 +6,6 @@
 #include "fenster.h"
 #include "twips.h"
 
-KELMO_FENSTER(frmGroseKAInfo3)
-
 // The text, with lines of about 110 characters and an empty line between
 // paragraphs.
 static QString text()

@@ -5,8 +5,6 @@
 #include "fenster.h"
 #include "twips.h"
 
-KELMO_FENSTER(frmGroseKAInfo5)
-
 // The text, with lines of about 110 characters and an empty line between
 // paragraphs.
 static QString text()

@@ -1,5 +1,10 @@
 #include "frmgroseKA.h"
 
+#include "frmGroseKAInfo3.h"
+#include "frmGroseKAInfo5.h"
+#include "frmgroseKAInfo1.h"
+#include "frmgroseKAInfo2.h"
+
 // The link addresses live with the information windows.
 #include "mdlInternet.h"
 #include "ereignisse.h"
@@ -7,14 +12,13 @@
 #include "meldung.h"
 #include "twips.h"
 #include "zahlen.h"
+#include "texte.h"
 
 #include <QFontMetrics>
 #include <QIcon>
 #include <QMenuBar>
 
 using namespace rechnen;
-
-KELMO_FENSTER(frmgroseKA)
 
 namespace {
 
@@ -40,12 +44,6 @@ void hintergrund(QWidget* w, const QColor& farbe)
 bool negativ(const QLabel* l)
 {
     return l->text().startsWith(u'-');
-}
-
-// A plausibility warning: OK only, its text after a line break.
-void warnung(const QString& text, const QString& titel)
-{
-    meldung::box(QStringLiteral("\r\n") + text, titel, meldung::NurOk);
 }
 
 } // namespace
@@ -128,7 +126,7 @@ void frmgroseKA::Berechnung()
 
             // Every shown value rounded to one decimal; the next run computes
             // with the rounded inputs.
-            const auto runde = [](auto* c, const QString& muster) { c->setText(format(c->text(), muster)); };
+            const auto runde = [](auto* c, const QString& muster) { umformatieren(c, muster); };
             runde(lblnichtGebührenfähigDM, mio);
             runde(lblNichtGebührenfähigProzent, prozent);
             runde(lblKostenanteilgebührenfähig, mio);
@@ -172,13 +170,13 @@ void frmgroseKA::Berechnung()
                 k->setVisible(!gebuehrenfaehig);
 
             if (A() >= E())
-                warnung(QStringLiteral("Anschlußgrad ist >= Anlagenkapazität!"),
+                meldung::warnung(QStringLiteral("Anschlußgrad ist >= Anlagenkapazität!"),
                         QStringLiteral("Vielleicht ein Problem!"));
             if (negativ(lblnichtGebührenfähigDM))
-                warnung(QStringLiteral("Gewählte zulässige Reserve ist größer oder gleich vorhandener Reserve!"),
+                meldung::warnung(QStringLiteral("Gewählte zulässige Reserve ist größer oder gleich vorhandener Reserve!"),
                         QStringLiteral("Meist kein Problem!"));
             if (negativ(lblnichtGebührenfähigDM)) {
-                warnung(QStringLiteral("Aufwendungen sind dem ersten Anschein nach gebührenfähig!"),
+                meldung::warnung(QStringLiteral("Aufwendungen sind dem ersten Anschein nach gebührenfähig!"),
                         QStringLiteral("Kein Problem!"));
                 schreibe(lblnichtGebührenfähigDM, 0, mio);
                 schreibe(lblNichtGebührenfähigProzent, 0, prozent);
@@ -192,19 +190,22 @@ void frmgroseKA::Berechnung()
             txtKostenanteilBBNKProzent->setText(QStringLiteral("30"));
             txtzulReserveProzent->setText(QStringLiteral("20"));
         },
-        QStringLiteral("Tippfehler - Alle Eingabewerte werden zurückgesetzt"));
+        texte::alleZurueck);
 }
 
 void frmgroseKA::schließen()
 {
-    for (const char* name : {"frmgroseKAInfo1", "frmgroseKAInfo2", "frmGroseKAInfo3", "frmGroseKAInfo5"})
-        fenster::schliesse(QString::fromUtf8(name));
+    fenster::schliesse<frmgroseKAInfo1>();
+    fenster::schliesse<frmgroseKAInfo2>();
+    fenster::schliesse<frmGroseKAInfo3>();
+    fenster::schliesse<frmGroseKAInfo5>();
 }
 
-void frmgroseKA::erklaere(const QString& fenstername)
+template <class Erklaerung>
+void frmgroseKA::erklaere()
 {
     schließen();
-    fenster::zeige(fenstername);
+    fenster::zeige<Erklaerung>();
 }
 
 void frmgroseKA::Command1_Click()
@@ -220,10 +221,10 @@ void frmgroseKA::Beispiel_Click()
     Berechnung();
 }
 
-void frmgroseKA::Hinweise_Click() { erklaere(QStringLiteral("frmgroseKAInfo1")); }
-void frmgroseKA::Verwendung_Click() { erklaere(QStringLiteral("frmGroseKAInfo5")); }
-void frmgroseKA::Funktion_Click() { erklaere(QStringLiteral("frmgroseKAInfo2")); }
-void frmgroseKA::Problemlösung_Click() { erklaere(QStringLiteral("frmGroseKAInfo3")); }
+void frmgroseKA::Hinweise_Click() { erklaere<frmgroseKAInfo1>(); }
+void frmgroseKA::Verwendung_Click() { erklaere<frmGroseKAInfo5>(); }
+void frmgroseKA::Funktion_Click() { erklaere<frmgroseKAInfo2>(); }
+void frmgroseKA::Problemlösung_Click() { erklaere<frmGroseKAInfo3>(); }
 
 void frmgroseKA::Urteil_Click()
 {

@@ -25,7 +25,8 @@ public:
 private:
     void Berechnung();
     void schließen();
-    void erklaere(const QString& fenstername);
+    template <class Erklaerung>
+    void erklaere();
 
     void Command1_Click();
     void Beispiel_Click();

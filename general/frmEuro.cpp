@@ -5,18 +5,17 @@
 #include "meldung.h"
 #include "twips.h"
 #include "zahlen.h"
+#include "texte.h"
 
 #include <QApplication>
 
 using ereignis::fehlerblock;
 using namespace rechnen;
 
-KELMO_FENSTER(frmEuro)
-
 namespace {
 
 const QString betrag = QStringLiteral("##,##0.00 ");
-const QString auf0 = QStringLiteral("Tippfehler - Wert wird auf 0 gesetzt");
+const QString auf0 = texte::wertAuf0;
 // Light yellow of the rate box until a money box is first used.
 const QColor hellgelb(255, 255, 192);
 
@@ -81,7 +80,7 @@ frmEuro::frmEuro(QWidget* parent) : QWidget(parent)
     NettoEuro->setFocus();
 
     // Load: the rate with one decimal.
-    USTProzent->setText(format(USTProzent->text(), QStringLiteral("##,##0.0")));
+    umformatieren(USTProzent, QStringLiteral("##,##0.0"));
 
     ereignis::keyUp(NettoDM, [this] { NettoDM_KeyUp(); });
     ereignis::keyUp(UstDM, [this] { UstDM_KeyUp(); });
@@ -141,7 +140,7 @@ void frmEuro::NettoDM_KeyUp()
         Netto = waehrung(wert(NettoDM));
         schreibe(UstDM, wert(NettoDM) * p() / 100, betrag);
         schreibe(BruttoDM, Netto + waehrung(wert(UstDM)), betrag);
-        USTProzent->setText(format(USTProzent->text(), QStringLiteral("##,##0.0 ")));
+        umformatieren(USTProzent, QStringLiteral("##,##0.0 "));
         InEuro();
     });
 }
@@ -152,7 +151,7 @@ void frmEuro::NettoEuro_KeyUp()
         SatzAlsWaehrung();
         schreibe(UstEuro, wert(NettoEuro) * p() / 100, betrag);
         schreibe(BruttoEuro, waehrung(wert(NettoEuro)) + waehrung(wert(UstEuro)), betrag);
-        USTProzent->setText(format(USTProzent->text(), QStringLiteral("##,##0.0")));
+        umformatieren(USTProzent, QStringLiteral("##,##0.0"));
         InDM();
     });
 }
@@ -181,7 +180,7 @@ void frmEuro::UstDM_KeyUp()
         Ust = waehrung(wert(UstDM));
         schreibe(NettoDM, teile(wert(UstDM), p() / 100), betrag);
         schreibe(BruttoDM, wert(NettoDM) + Ust, betrag);
-        USTProzent->setText(format(USTProzent->text(), QStringLiteral("##,##0.0")));
+        umformatieren(USTProzent, QStringLiteral("##,##0.0"));
         InEuro();
     });
 }
@@ -192,7 +191,7 @@ void frmEuro::UstEuro_KeyUp()
         Ust = waehrung(wert(UstEuro));
         schreibe(NettoEuro, teile(wert(UstEuro), p() / 100), betrag);
         schreibe(BruttoEuro, wert(NettoEuro) + Ust, betrag);
-        USTProzent->setText(format(USTProzent->text(), QStringLiteral("##,##0.0")));
+        umformatieren(USTProzent, QStringLiteral("##,##0.0"));
         InDM();
     });
 }

@@ -6,14 +6,13 @@
 #include "rohrvorgaben.h"
 #include "twips.h"
 #include "zahlen.h"
+#include "texte.h"
 
 using ereignis::fehlerblock;
 using namespace rechnen;
 
-KELMO_FENSTER(frmGefaelle_gegeben)
-
 namespace {
-const QString auf0 = QStringLiteral("Tippfehler - Wert wird auf 0 gesetzt");
+const QString auf0 = texte::wertAuf0;
 }
 
 frmGefaelle_gegeben::frmGefaelle_gegeben(QWidget* parent) : QWidget(parent)
@@ -141,7 +140,7 @@ void frmGefaelle_gegeben::txtkb_KeyUp()
             if (!txti->text().isEmpty() && !txtDN->text().isEmpty())
                 Geschwindigkeit();
         },
-        [this] { schreibe(txtkb, 1.5); }, QStringLiteral("Tippfehler - Wert wird auf 1,5 gesetzt"));
+        [this] { schreibe(txtkb, 1.5); }, texte::wertAuf(QStringLiteral("1,5")));
 }
 
 void frmGefaelle_gegeben::txtmue_KeyUp()
@@ -151,7 +150,7 @@ void frmGefaelle_gegeben::txtmue_KeyUp()
             if (!txti->text().isEmpty() && !txtDN->text().isEmpty())
                 Geschwindigkeit();
         },
-        [this] { schreibe(txtmue, 1.31); }, QStringLiteral("Tippfehler - Wert wird auf 1,31 gesetzt"));
+        [this] { schreibe(txtmue, 1.31); }, texte::wertAuf(QStringLiteral("1,31")));
 }
 
 void frmGefaelle_gegeben::txti_KeyPress(int zeichen)
@@ -184,7 +183,7 @@ void frmGefaelle_gegeben::txtRLL_KeyUp()
             if (!txtEVB->text().isEmpty())
                 Einzelverlust();
         },
-        [this] { txtRLL->setText(QString()); }, QStringLiteral("Tippfehler - Wert wird auf Null gesetzt"));
+        [this] { txtRLL->setText(QString()); }, texte::wertAuf(QStringLiteral("Null")));
 }
 
 void frmGefaelle_gegeben::txtEVB_KeyUp()
@@ -203,7 +202,7 @@ void frmGefaelle_gegeben::txtdeltaSohle_KeyUp()
             txti->setEnabled(false);
         },
         [this] { txtdeltaSohle->setText(QStringLiteral("1")); },
-        QStringLiteral("Tippfehler - Wert wird auf 1 gesetzt"));
+        texte::wertAuf1);
 }
 
 void frmGefaelle_gegeben::txtHL_KeyUp()

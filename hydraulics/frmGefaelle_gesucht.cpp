@@ -8,14 +8,13 @@
 #include "meldung.h"
 #include "twips.h"
 #include "zahlen.h"
+#include "texte.h"
 
 using ereignis::fehlerblock;
 using namespace rechnen;
 
-KELMO_FENSTER(frmGefaelle_gesucht)
-
 namespace {
-const QString auf0 = QStringLiteral("Tippfehler - Wert wird auf 0 gesetzt");
+const QString auf0 = texte::wertAuf0;
 const QString zweiStellen = QStringLiteral("##,##0.00 ");
 const QString eineStelle = QStringLiteral("##,##0.0 ");
 } // namespace
@@ -139,7 +138,7 @@ void frmGefaelle_gesucht::txtm3h_KeyUp()
             Q = Qh / 3.6;
             schreibe(txtls, Q);
             Qs = Q / 1000;
-            txtls->setText(format(txtls->text(), zweiStellen));
+            umformatieren(txtls, zweiStellen);
             if (!txtDN->text().isEmpty())
                 Geschwindigkeit();
             if (!lblv->text().isEmpty())

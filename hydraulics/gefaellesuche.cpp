@@ -16,6 +16,7 @@ Gefaellesuche sucheGefaelle(double vSoll, double nu, double d, double kb, double
     double i = 0;
     for (;;) {
         i = i + schritt;
+        ++s.schritte;
         if (i > grenze) {
             s.i = i;
             return s;

@@ -15,6 +15,7 @@
 struct Gefaellesuche {
     bool gefunden = false; // false: given up (kb too large, or the bound passed)
     double i = 0;          // the slope of the last step, as a fraction
+    long schritte = 0;     // the steps taken
     PrandtlColebrook pc;   // the terms of the last step (when found)
 };
 

@@ -9,8 +9,6 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
-KELMO_FENSTER(frmAutor)
-
 frmAutor::frmAutor(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);

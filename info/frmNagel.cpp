@@ -4,8 +4,6 @@
 #include "infoTextfeld.h"
 #include "twips.h"
 
-KELMO_FENSTER(frmNagel)
-
 frmNagel::frmNagel(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);

@@ -3,8 +3,6 @@
 #include "fenster.h"
 #include "twips.h"
 
-KELMO_FENSTER(frmNutzungsrechte)
-
 frmNutzungsrechte::frmNutzungsrechte(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);

@@ -9,8 +9,6 @@
 using mdlInternet::OeffneLink;
 namespace Link = mdlInternet::Link;
 
-KELMO_FENSTER(frmUpdate)
-
 frmUpdate::frmUpdate(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);

@@ -3,8 +3,6 @@
 #include "fenster.h"
 #include "twips.h"
 
-KELMO_FENSTER(frmVersion)
-
 frmVersion::frmVersion(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);

@@ -1,5 +1,7 @@
 #include "mdlInternet.h"
 
+#include "naht.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -21,15 +23,13 @@ public:
 };
 
 Desktop desktop;
-Oeffner* aktueller = &desktop;
+Naht<Oeffner> aktueller(desktop);
 
 } // namespace
 
 Oeffner* setzeOeffner(Oeffner* oeffner)
 {
-    Oeffner* vorher = aktueller == &desktop ? nullptr : aktueller;
-    aktueller = oeffner ? oeffner : &desktop;
-    return vorher;
+    return aktueller.setze(oeffner);
 }
 
 int OeffneLink(const QString& link)

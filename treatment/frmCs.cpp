@@ -8,6 +8,7 @@
 #include "twips.h"
 #include "zahlen.h"
 #include "zwischenablage.h"
+#include "texte.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -15,8 +16,6 @@
 #include <cmath>
 
 using namespace rechnen;
-
-KELMO_FENSTER(frmCs)
 
 namespace {
 
@@ -147,7 +146,7 @@ frmCs::frmCs(QWidget* parent) : QWidget(parent)
 // Both key handlers tell the user first and reset afterwards.
 void frmCs::fehlerblock(const std::function<void()>& schritte, const std::function<void()>& ruecksetzen)
 {
-    ereignis::fehlerblock(schritte, ruecksetzen, QStringLiteral("Tippfehler - Werte werden zurückgesetzt"),
+    ereignis::fehlerblock(schritte, ruecksetzen, texte::werteZurueck,
                           QStringLiteral("Eingabefehler"), ereignis::Reihenfolge::MeldungZuerst);
 }
 
@@ -181,13 +180,13 @@ void frmCs::txtTemp_KeyUp()
                     Cs = wert;
             }
             lblCs->setText(Cs ? zahlText(*Cs) : QString());
-            lblCs->setText(format(lblCs->text(), muster));
+            umformatieren(lblCs, muster);
         },
         [this] {
             txtTemp->setText(QStringLiteral("0"));
             txtCx->setText(QStringLiteral("0"));
             lblrelativeKonzentration->setText(QStringLiteral("0"));
-            lblrelativeKonzentration->setText(format(lblrelativeKonzentration->text(), muster));
+            umformatieren(lblrelativeKonzentration, muster);
         });
 }
 
@@ -196,7 +195,7 @@ void frmCs::txtCx_KeyUp()
     const auto nullSetzen = [this] {
         txtCx->setText(QStringLiteral("0"));
         lblrelativeKonzentration->setText(QStringLiteral("0"));
-        lblrelativeKonzentration->setText(format(lblrelativeKonzentration->text(), muster));
+        umformatieren(lblrelativeKonzentration, muster);
     };
     fehlerblock(
         [this, nullSetzen] {

@@ -5,13 +5,12 @@
 #include "handbuch.h"
 #include "twips.h"
 #include "zahlen.h"
+#include "texte.h"
 
 #include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-
-KELMO_FENSTER(frmEW)
 
 namespace {
 
@@ -131,5 +130,5 @@ void frmEW::txtEW_Change()
             Tabelle1();
             Tabelle2();
         },
-        [this] { txtEW->setText(QStringLiteral("0")); }, QStringLiteral("Tippfehler - Wert wird auf 0 gesetzt"));
+        [this] { txtEW->setText(QStringLiteral("0")); }, texte::wertAuf0);
 }

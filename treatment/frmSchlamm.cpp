@@ -4,10 +4,9 @@
 #include "fenster.h"
 #include "twips.h"
 #include "zahlen.h"
+#include "texte.h"
 
 using namespace rechnen;
-
-KELMO_FENSTER(frmSchlamm)
 
 namespace {
 const QString eineStelle = QStringLiteral("##,##0.0");
@@ -96,7 +95,7 @@ void frmSchlamm::rechne(void (frmSchlamm::*rechnung)(), QLineEdit* box, const QS
 {
     ereignis::fehlerblock([this, rechnung] { (this->*rechnung)(); },
                           [box, ruecksetzText] { box->setText(ruecksetzText); },
-                          QStringLiteral("Tippfehler - Wert wird zurückgesetzt"));
+                          texte::wertZurueck);
 }
 
 void frmSchlamm::txtEW_KeyUp()

@@ -4,8 +4,6 @@
 #include "schlammtabelle.h"
 #include "twips.h"
 
-KELMO_FENSTER(frmSchlammA)
-
 frmSchlammA::frmSchlammA(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);

@@ -4,8 +4,6 @@
 #include "schlammtabelle.h"
 #include "twips.h"
 
-KELMO_FENSTER(frmSchlammD)
-
 frmSchlammD::frmSchlammD(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);

@@ -10,8 +10,6 @@
 #include "handbuch.h"
 #include "twips.h"
 
-KELMO_FENSTER(frmSchlammStart)
-
 frmSchlammStart::frmSchlammStart(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);

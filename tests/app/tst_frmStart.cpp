@@ -1,6 +1,7 @@
 // The main window: its menu tree, the close rule and its exceptions, links,
 // and windows that come back fresh or as they were.
 #include "fenster.h"
+#include "hauptfenster.h"
 #include "testhilfe.h"
 
 #include <QAction>

@@ -1,6 +1,11 @@
 // The oversizing assessment, driven as a user does: typing, the two buttons
 // and the window's own menu bar; and its four explanation windows.
 #include "fenster.h"
+#include "frmGroseKAInfo3.h"
+#include "frmGroseKAInfo5.h"
+#include "frmgroseKA.h"
+#include "frmgroseKAInfo1.h"
+#include "frmgroseKAInfo2.h"
 #include "mdlInternet.h"
 #include "testhilfe.h"
 
@@ -80,10 +85,17 @@ class TestGroseKA : public QObject {
     QAction* menue(const char* name) { return kind<QAction>(w, name); }
 
 private slots:
+    void initTestCase()
+    {
+        // The explanation windows, opened here by their names.
+        fenster::registriere({fenster::eintrag<frmgroseKAInfo1>(), fenster::eintrag<frmgroseKAInfo2>(),
+                              fenster::eintrag<frmGroseKAInfo3>(), fenster::eintrag<frmGroseKAInfo5>()});
+    }
+
     void init()
     {
         umgebung = new Testumgebung;
-        w = fenster::zeige(QStringLiteral("frmgroseKA"));
+        w = fenster::zeige<frmgroseKA>();
         QVERIFY(w);
         E = kind<QLineEdit>(w, "TxtEWKAreal");
         A = kind<QLineEdit>(w, "txtAnschlußEW");

@@ -2,6 +2,8 @@
 // reading the rounded text of the one before; the rate box and its guard;
 // the DM column and the white, flat look that shrinks the window.
 #include "fenster.h"
+#include "frmEuro.h"
+#include "hauptfenster.h"
 #include "testhilfe.h"
 #include "twips.h"
 
@@ -50,7 +52,7 @@ private slots:
     void init()
     {
         umgebung = new Testumgebung;
-        w = fenster::zeige(QStringLiteral("frmEuro"));
+        w = fenster::zeige<frmEuro>();
         QVERIFY(w);
         rate = box("USTProzent");
     }

@@ -1,5 +1,6 @@
 // The pipe flow window, driven as a user does: typing, Enter, clicks.
 #include "fenster.h"
+#include "frmGefaelle_gegeben.h"
 #include "testhilfe.h"
 
 #include <QGroupBox>
@@ -37,7 +38,7 @@ private slots:
     void init()
     {
         umgebung = new Testumgebung;
-        w = fenster::zeige(QStringLiteral("frmGefaelle_gegeben"));
+        w = fenster::zeige<frmGefaelle_gegeben>();
         QVERIFY(w);
         txtDN = kind<QLineEdit>(w, "txtDN");
         txti = kind<QLineEdit>(w, "txti");

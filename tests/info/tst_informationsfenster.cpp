@@ -3,6 +3,7 @@
 #include "fenster.h"
 #include "infoTextfeld.h"
 #include "mdlInternet.h"
+#include "hauptfenster.h"
 #include "testhilfe.h"
 
 #include <QAction>

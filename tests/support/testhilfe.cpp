@@ -1,12 +1,12 @@
 #include "testhilfe.h"
 
-#include "fenster.h"
-#include "frmStart.h"
+#include "aussehen.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 
 Testumgebung::Testumgebung()
@@ -14,18 +14,32 @@ Testumgebung::Testumgebung()
     meldung::setzeAnzeige(&meldungen);
     mdlInternet::setzeOeffner(&links);
     zwischenablage::setzeAblage(&ablage);
+    aussehen::anwenden();
     m_waechter.setInterval(50);
     QObject::connect(&m_waechter, &QTimer::timeout, [this] {
         if (QWidget* m = QApplication::activeModalWidget()) {
             unerwartet = m->windowTitle();
             m->close();
+            QTest::qFail(qPrintable(QStringLiteral("unerwartetes modales Fenster \"%1\"").arg(unerwartet)),
+                         __FILE__, __LINE__);
         }
     });
     m_waechter.start();
 }
 
+namespace {
+QList<QPointer<QObject>> ersatzListe;
+}
+
+void merkeErsatz(QObject* o)
+{
+    ersatzListe.append(o);
+}
+
 Testumgebung::~Testumgebung()
 {
+    for (const QPointer<QObject>& o : std::exchange(ersatzListe, {}))
+        delete o.data();
     meldung::setzeAnzeige(nullptr);
     mdlInternet::setzeOeffner(nullptr);
     zwischenablage::setzeAblage(nullptr);
@@ -64,13 +78,6 @@ void alleSchliessen()
         w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-}
-
-QMainWindow* neuesHauptfenster()
-{
-    auto* s = new frmStart;
-    s->setAttribute(Qt::WA_DeleteOnClose);
-    return s;
 }
 
 void klicke(QAbstractButton* b)

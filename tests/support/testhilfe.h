@@ -7,8 +7,12 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
+
+#include <type_traits>
+
 
 class QLineEdit;
 class QMainWindow;
@@ -50,8 +54,9 @@ public:
     void setzeText(const QString& text) override { schritte.append(text); }
 };
 
-// Puts the recorders in place for its lifetime, and fails the test on any
-// modal window that appears anyway (it is closed, so the test cannot hang).
+// Puts the recorders in place for its lifetime, gives the program its look,
+// and fails the running test on any modal window that appears anyway (it is
+// closed, so the test cannot hang).
 class Testumgebung {
 public:
     Testumgebung();
@@ -78,21 +83,31 @@ void ersetze(QLineEdit* box, const QString& text);
 // Closes every window of the program and destroys it.
 void alleSchliessen();
 
-// The main window, as the program shows it.
-QMainWindow* neuesHauptfenster();
-
 class QAbstractButton;
 
 // Clicks a button with the mouse where a user would: on the indicator of an
 // option button, in the middle of a command button.
 void klicke(QAbstractButton* b);
 
-// The named control of a window; fails the test when there is none.
+// A stand-in control without a window, deleted with the test environment.
+void merkeErsatz(QObject* o);
+
+// The named control of a window. When there is none the running test fails
+// and a stand-in control is returned, so that the rest of the test program
+// still runs.
 template <class T>
 T* kind(QWidget* fenster, const char* name)
 {
     T* k = fenster ? fenster->findChild<T*>(QString::fromUtf8(name)) : nullptr;
-    if (!k)
-        qFatal("control %s is missing", name);
-    return k;
+    if (k)
+        return k;
+    QTest::qFail(qPrintable(QStringLiteral("Steuerelement %1 fehlt").arg(QString::fromUtf8(name))), __FILE__,
+                 __LINE__);
+    // Hidden; it goes with the window, or with the test environment.
+    T* ersatz = new T(fenster);
+    if constexpr (std::is_base_of_v<QWidget, T>)
+        ersatz->hide();
+    if (!fenster)
+        merkeErsatz(ersatz);
+    return ersatz;
 }

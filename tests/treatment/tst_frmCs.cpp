@@ -2,6 +2,8 @@
 // values of a measured concentration, the clipboard line and the source
 // shown by growing the window.
 #include "fenster.h"
+#include "frmCs.h"
+#include "hauptfenster.h"
 #include "testhilfe.h"
 #include "twips.h"
 
@@ -49,7 +51,7 @@ class TestCs : public QObject {
 
     void oeffne()
     {
-        w = fenster::zeige(QStringLiteral("frmCs"));
+        w = fenster::zeige<frmCs>();
         QVERIFY(w);
         txtTemp = kind<QLineEdit>(w, "txtTemp");
         txtCx = kind<QLineEdit>(w, "txtCx");

@@ -1,6 +1,8 @@
 // The population loads window: both tables scaled from the typed population
 // equivalents on every change of the box.
 #include "fenster.h"
+#include "frmEW.h"
+#include "hauptfenster.h"
 #include "testhilfe.h"
 
 #include <QAction>
@@ -58,7 +60,7 @@ private slots:
     void init()
     {
         umgebung = new Testumgebung;
-        w = fenster::zeige(QStringLiteral("frmEW"));
+        w = fenster::zeige<frmEW>();
         QVERIFY(w);
         txtEW = kind<QLineEdit>(w, "txtEW");
     }

@@ -1,5 +1,6 @@
 // The sludge quantity window, driven as a user does: typing and key releases.
 #include "fenster.h"
+#include "frmSchlamm.h"
 #include "testhilfe.h"
 
 #include <QLabel>
@@ -39,7 +40,7 @@ private slots:
     void init()
     {
         umgebung = new Testumgebung;
-        w = fenster::zeige(QStringLiteral("frmSchlamm"));
+        w = fenster::zeige<frmSchlamm>();
         QVERIFY(w);
         txtEW = box("txtEW");
         txtda = box("txtda");

@@ -2,6 +2,8 @@
 // opens (the pages are reached only from here), and the menu item that opens
 // the data source.
 #include "fenster.h"
+#include "fensterliste.h"
+#include "hauptfenster.h"
 #include "testhilfe.h"
 
 #include <QAction>
@@ -68,6 +70,8 @@ class TestSchlammStart : public QObject {
     }
 
 private slots:
+    void initTestCase() { registriereFenster(); }
+
     void init()
     {
         umgebung = new Testumgebung;
