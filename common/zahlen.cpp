@@ -147,7 +147,8 @@ bool istZahl(const QString& text)
 
 QString zahlText(double x)
 {
-    const Dezimal d = dezimal(x);
+    // inf and NaN have no digits: an overflow, like any result beyond range.
+    const Dezimal d = dezimal(rechnen::geprueft(x));
     if (d.ziffern.isEmpty())
         return QStringLiteral("0");
     QString s = d.negativ ? QStringLiteral("-") : QString();

@@ -16,7 +16,7 @@ bool istZahl(const QString& text);
 
 // The plain number text: at most 15 significant digits, decimal comma, no
 // grouping, exponent form ("1E-06", "1,5E+15") for very small and very large
-// values.
+// values. inf or NaN is an overflow.
 QString zahlText(double x);
 
 // Formats with a pattern such as "##,##0.00 ", "##,##0.0 Mio € " or

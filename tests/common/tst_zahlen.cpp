@@ -100,6 +100,25 @@ private slots:
         QCOMPARE(zahl(text), zahl(::zahlText(zahl(text)))); // reads back
     }
 
+    // inf and NaN have no plain text: an overflow, never a crash.
+    void zahlTextUeberlauf_data()
+    {
+        QTest::addColumn<double>("wert");
+        QTest::newRow("inf") << std::numeric_limits<double>::infinity();
+        QTest::newRow("-inf") << -std::numeric_limits<double>::infinity();
+        QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN();
+    }
+    void zahlTextUeberlauf()
+    {
+        QFETCH(double, wert);
+        try {
+            ::zahlText(wert);
+            QFAIL("no overflow");
+        } catch (const Laufzeitfehler& f) {
+            QCOMPARE(f.art(), Fehler::Ueberlauf);
+        }
+    }
+
     void muster_data()
     {
         QTest::addColumn<QString>("text");
