@@ -1,0 +1,609 @@
+// A seeded monkey over every window of the table. Each window is opened as a
+// user opens it (the main menu, or the button or menu command of the window
+// that opens it; by name, as the command line does, the few that nothing
+// opens) and gets random actions on its own controls: typing, keys, pastes,
+// clicks on buttons, options, check boxes, list rows and tabs, scroll-bar
+// values, its own menu commands, and now and then a main menu command (the
+// close rule), after which it is opened again. After every action the program
+// still runs, no visible text reads "nan" or "inf", and every message box
+// carries a title and a text that the program's own sources define.
+//
+// KELMO_MONKEY_SEED=<n> repeats a run (one window alone: tst_affe affe:frmX);
+// KELMO_MONKEY_ACTIONS=<n> sets the count of actions per window.
+#include "fenster.h"
+#include "hauptfenster.h"
+#include "laufzeitfehler.h"
+#include "testhilfe.h"
+#include "texte.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDirIterator>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTest>
+#include <QTextEdit>
+
+#include <cctype>
+#include <csignal>
+#include <cstdio>
+#include <deque>
+#include <random>
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/common_interface_defs.h>
+#endif
+
+namespace {
+
+// Every string literal of the program's sources (adjacent literals joined),
+// read at run time from the folders of the program.
+void sammleLiterale(const QString& q, QSet<QString>& menge)
+{
+    QString wort;
+    bool nachWort = false; // a literal ended, only blanks since
+    const qsizetype n = q.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = q[i];
+        if (c == u'"' && i > 0 && q[i - 1] == u'R') { // R"x(...)x"
+            const qsizetype auf = q.indexOf(u'(', i);
+            const QString ende = u')' + q.mid(i + 1, auf - i - 1) + u'"';
+            const qsizetype zu = q.indexOf(ende, auf);
+            wort += q.mid(auf + 1, zu - auf - 1);
+            i = zu + ende.size() - 1;
+            nachWort = true;
+        } else if (c == u'"') {
+            for (++i; i < n && q[i] != u'"'; ++i) {
+                if (q[i] != u'\\' || i + 1 >= n) {
+                    wort += q[i];
+                    continue;
+                }
+                const QChar e = q[++i];
+                if (e == u'n' || e == u'r' || e == u't') {
+                    wort += e == u'n' ? u'\n' : e == u'r' ? u'\r' : u'\t';
+                } else if (e == u'x' || e == u'u') {
+                    qsizetype k = i + 1;
+                    while (k < n && k < i + (e == u'u' ? 5 : 3) && isxdigit(q[k].toLatin1()))
+                        ++k;
+                    wort += QChar(q.mid(i + 1, k - i - 1).toUShort(nullptr, 16));
+                    i = k - 1;
+                } else {
+                    wort += e;
+                }
+            }
+            nachWort = true;
+        } else if (nachWort && c.isSpace()) {
+            continue;
+        } else {
+            if (nachWort)
+                menge.insert(std::exchange(wort, {}));
+            nachWort = false;
+            if (c == u'/' && q.mid(i, 2) == u"//")
+                i = q.indexOf(u'\n', i) < 0 ? n : q.indexOf(u'\n', i);
+            else if (c == u'/' && q.mid(i, 2) == u"/*")
+                i = q.indexOf(u"*/", i) < 0 ? n : q.indexOf(u"*/", i) + 1;
+            else if (c == u'\'' && !(i > 0 && q[i - 1].isLetterOrNumber() && q[i - 1] != u'u' && q[i - 1] != u'L'))
+                for (++i; i < n && q[i] != u'\''; ++i)
+                    i += q[i] == u'\\';
+        }
+    }
+}
+
+bool zeigtUnzahl(const QString& s)
+{
+    static const QRegularExpression unzahl(QStringLiteral("(?<![[:alpha:]])(nan|inf|infinity)(?![[:alpha:]])|1[.,]#|∞"),
+                                           QRegularExpression::CaseInsensitiveOption
+                                               | QRegularExpression::UseUnicodePropertiesOption);
+    return s.contains(unzahl);
+}
+
+// The texts a window shows: captions, box contents, list rows, tabs.
+QStringList sichtbareTexte(QWidget* fenster)
+{
+    QStringList t{fenster->windowTitle()};
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+        if (!w->isVisible())
+            continue;
+        if (auto* l = qobject_cast<QLabel*>(w))
+            t << l->text();
+        else if (auto* e = qobject_cast<QLineEdit*>(w))
+            t << e->text();
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            t << b->text();
+        else if (auto* p = qobject_cast<QPlainTextEdit*>(w))
+            t << p->toPlainText();
+        else if (auto* x = qobject_cast<QTextEdit*>(w))
+            t << x->toPlainText();
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            t << g->title();
+        else if (auto* s = qobject_cast<QAbstractSpinBox*>(w))
+            t << s->text();
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            t << c->currentText();
+        else if (auto* r = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < r->count(); ++i)
+                t << r->tabText(i);
+        else if (auto* v = qobject_cast<QAbstractItemView*>(w); v && v->model())
+            for (int z = 0; z < qMin(v->model()->rowCount(), 500); ++z)
+                for (int s = 0; s < v->model()->columnCount(); ++s)
+                    t << v->model()->index(z, s).data().toString();
+    }
+    return t;
+}
+
+// The leaf commands of the menu bars in a window.
+QList<QAction*> menuepunkte(QWidget* w)
+{
+    QList<QAction*> punkte;
+    for (QMenuBar* leiste : w->findChildren<QMenuBar*>())
+        for (QAction* a : leiste->findChildren<QAction*>())
+            if (!a->menu() && !a->isSeparator() && a->isEnabled() && !a->objectName().isEmpty())
+                punkte << a;
+    return punkte;
+}
+
+template <class T>
+QList<T*> bedienbar(QWidget* w)
+{
+    QList<T*> liste;
+    for (T* k : w->findChildren<T*>())
+        if (k->isVisible() && k->isEnabled())
+            liste << k;
+    return liste;
+}
+
+// The offscreen platform's notes on what it cannot do are left out.
+QtMessageHandler vorher = nullptr;
+void leise(QtMsgType art, const QMessageLogContext& ort, const QString& text)
+{
+    if (!text.startsWith(u"This plugin does not support"))
+        vorher(art, ort, text);
+}
+
+void verarbeite()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Answers every box: OK, or yes or no at random; records it.
+class Anrufbeantworter : public MeldungsRecorder {
+public:
+    std::mt19937_64* zufall = nullptr;
+    int zeige(const QString& text, const QString& titel, int stil) override
+    {
+        antwort = (stil & 0x0f) == meldung::JaNein ? ((*zufall)() % 2 ? meldung::Ja : meldung::Nein) : meldung::Ok;
+        return MeldungsRecorder::zeige(text, titel, stil);
+    }
+};
+
+// What is printed when the run ends: the seed and the last actions. Also
+// from a crash or a sanitizer report.
+QByteArray protokoll;
+void druckeProtokoll()
+{
+    std::fputs(protokoll.constData(), stderr);
+}
+struct sigaction vorige[32];
+extern "C" void beiSignal(int signal)
+{
+    druckeProtokoll();
+    sigaction(signal, &vorige[signal], nullptr);
+    std::raise(signal);
+}
+
+// The same for every run and machine (unlike qHash).
+quint64 fnv(const QString& s)
+{
+    quint64 h = 14695981039346656037ULL;
+    for (const QChar c : s)
+        h = (h ^ c.unicode()) * 1099511628211ULL;
+    return h;
+}
+
+struct Weg {
+    QString beschreibung;
+    std::function<void()> oeffne;
+};
+
+} // namespace
+
+class TestAffe : public QObject {
+    Q_OBJECT
+
+    Testumgebung* umgebung = nullptr;
+    Anrufbeantworter anzeige;
+    QPointer<QMainWindow> haupt;
+    QList<QAction*> hauptpunkte;
+    QMap<QString, Weg> wege;
+    QSet<QString> fest, beschreibungen;
+    quint64 saat = 0;
+    int anzahl = 200;
+    std::mt19937_64 g;
+    std::deque<QString> letzte;
+
+    int bis(qsizetype n) { return int(g() % quint64(qMax<qsizetype>(n, 1))); }
+    template <class L>
+    auto wahl(const L& liste) { return liste.at(bis(liste.size())); }
+
+    QStringList offene()
+    {
+        QStringList n;
+        for (const QString& name : fenster::namen())
+            if (QWidget* w = fenster::offen(name); w && w->isVisible())
+                n << name;
+        return n;
+    }
+
+    void schliesseAlle()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != haupt && w->isVisible())
+                w->close();
+        verarbeite();
+    }
+
+    // A box passes when its title is one of the program's texts and its text
+    // is one of them, or an error description (or nothing), CR LF, and one
+    // of them (or nothing).
+    bool eigeneMeldung(const Box& b)
+    {
+        if (!fest.contains(b.titel) || zeigtUnzahl(b.text))
+            return false;
+        if (fest.contains(b.text))
+            return true;
+        for (qsizetype k = b.text.indexOf(u"\r\n"); k >= 0; k = b.text.indexOf(u"\r\n", k + 1)) {
+            const QString vor = b.text.left(k), rest = b.text.mid(k + 2);
+            if ((vor.isEmpty() || beschreibungen.contains(vor)) && (rest.isEmpty() || fest.contains(rest)))
+                return true;
+        }
+        return false;
+    }
+
+    QString zufallstext()
+    {
+        static const QStringList stuecke = {",", ".", "-", "+", "E", "e", "a", "x", "Z", "ä", "ß", "€", " ",
+                                            "  ", "1E308", "0", "2,", "1.", "%", "/"};
+        QString s;
+        for (int k = 1 + bis(4); k > 0; --k) {
+            if (bis(3) == 0)
+                s += wahl(stuecke);
+            else
+                for (int n = bis(100) == 0 ? 400 : 1 + bis(6); n > 0; --n)
+                    s += QChar(u'0' + bis(10));
+        }
+        return s;
+    }
+
+    static QString kurz(const QString& s)
+    {
+        return s.size() > 40 ? s.left(40) + QStringLiteral("…(%1 Zeichen)").arg(s.size()) : s;
+    }
+
+    // One random action on the window: what it does, and doing it.
+    struct Schritt {
+        QString was;
+        std::function<void()> tu;
+    };
+    Schritt aktion(QWidget* w)
+    {
+        QList<QWidget*> steuer = bedienbar<QWidget>(w), tippbar, fokus;
+        for (QWidget* k : steuer) {
+            if (qobject_cast<QLineEdit*>(k) || qobject_cast<QPlainTextEdit*>(k) || qobject_cast<QTextEdit*>(k)
+                || qobject_cast<QAbstractSpinBox*>(k))
+                tippbar << k;
+            if (k->focusPolicy() & Qt::TabFocus)
+                fokus << k;
+        }
+        const auto knoepfe = bedienbar<QAbstractButton>(w);
+        const auto listen = bedienbar<QAbstractItemView>(w);
+        const auto reiter = bedienbar<QTabBar>(w);
+        const auto regler = bedienbar<QAbstractSlider>(w);
+        const auto eigeneMenues = menuepunkte(w);
+        const auto name = [](QObject* o) {
+            return o->objectName().isEmpty() ? QString::fromUtf8(o->metaObject()->className()) : o->objectName();
+        };
+        // The actions this window offers now, each with its weight.
+        QList<QPair<int, std::function<Schritt()>>> moeglich;
+        const auto biete = [&](bool geht, int gewicht, std::function<Schritt()> plan) {
+            if (geht)
+                moeglich.append({gewicht, std::move(plan)});
+        };
+        biete(!tippbar.isEmpty(), 25, [&]() -> Schritt {
+            QPointer<QWidget> box = wahl(tippbar);
+            const QString s = zufallstext();
+            const bool alles = bis(3) == 0;
+            return {name(box) + (alles ? QStringLiteral(": alles markieren, tippe \"%1\"")
+                                       : QStringLiteral(": tippe \"%1\""))
+                                    .arg(kurz(s)),
+                    [box, s, alles] {
+                        box->setFocus();
+                        if (alles)
+                            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+                        for (const QChar c : s)
+                            if (box)
+                                tippe(box, c);
+                    }};
+        });
+        biete(!fokus.isEmpty(), 12, [&]() -> Schritt {
+            static const QList<QPair<Qt::Key, const char*>> tasten = {
+                {Qt::Key_Backspace, "Rücktaste"}, {Qt::Key_Delete, "Entf"}, {Qt::Key_Return, "Enter"},
+                {Qt::Key_Tab, "Tab"},     {Qt::Key_Escape, "Esc"},    {Qt::Key_Space, "Leertaste"},
+                {Qt::Key_Up, "Hoch"},     {Qt::Key_Down, "Runter"},   {Qt::Key_Left, "Links"},
+                {Qt::Key_Home, "Pos1"}};
+            QWidget* k = wahl(fokus);
+            const auto [taste, wort] = wahl(tasten);
+            return {name(k) + QStringLiteral(": ") + QString::fromUtf8(wort), [k, taste = taste] {
+                        k->setFocus();
+                        QTest::keyClick(k, taste);
+                    }};
+        });
+        // The offscreen platform's clipboard lives in this process only.
+        biete(!tippbar.isEmpty() && QGuiApplication::platformName() == u"offscreen", 4, [&]() -> Schritt {
+            QWidget* box = wahl(tippbar);
+            const QString s = zufallstext();
+            return {name(box) + QStringLiteral(": füge \"%1\" ein").arg(kurz(s)), [box, s] {
+                        QGuiApplication::clipboard()->setText(s);
+                        box->setFocus();
+                        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+                    }};
+        });
+        biete(!knoepfe.isEmpty(), 15, [&]() -> Schritt {
+            QAbstractButton* b = wahl(knoepfe);
+            return {QStringLiteral("klicke ") + name(b), [b] { klicke(b); }};
+        });
+        biete(!listen.isEmpty(), 6, [&]() -> Schritt {
+            QAbstractItemView* v = wahl(listen);
+            const int zeilen = v->model() ? v->model()->rowCount(v->rootIndex()) : 0;
+            const int z = bis(zeilen);
+            return {name(v) + QStringLiteral(": klicke Zeile %1").arg(z), [v, z, zeilen] {
+                        if (z >= zeilen)
+                            return;
+                        const QModelIndex i = v->model()->index(z, 0, v->rootIndex());
+                        v->scrollTo(i);
+                        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(i).center());
+                    }};
+        });
+        biete(!reiter.isEmpty(), 4, [&]() -> Schritt {
+            QTabBar* r = wahl(reiter);
+            const int i = bis(r->count());
+            return {name(r) + QStringLiteral(": Reiter %1").arg(i),
+                    [r, i] { QTest::mouseClick(r, Qt::LeftButton, {}, r->tabRect(i).center()); }};
+        });
+        biete(!regler.isEmpty(), 6, [&]() -> Schritt {
+            QAbstractSlider* s = wahl(regler);
+            const int v = bis(3) == 0 ? (bis(2) ? s->minimum() : s->maximum())
+                                      : s->minimum() + bis(qint64(s->maximum()) - s->minimum() + 1);
+            return {name(s) + QStringLiteral(" = %1").arg(v), [s, v] { s->setValue(v); }};
+        });
+        biete(!eigeneMenues.isEmpty(), 3, [&]() -> Schritt {
+            QAction* a = wahl(eigeneMenues);
+            return {QStringLiteral("Menü des Fensters: ") + a->objectName(), [a] { a->trigger(); }};
+        });
+        biete(true, 6, [&]() -> Schritt {
+            QWidget* k = bis(steuer.size() + 1) == 0 ? w : wahl(steuer); // the window's background too
+            const QPoint p(bis(k->width()), bis(k->height()));
+            const bool klick = bis(2);
+            return {name(k) + (klick ? QStringLiteral(": Mausklick auf %1,%2") : QStringLiteral(": Maus auf %1,%2"))
+                                  .arg(p.x())
+                                  .arg(p.y()),
+                    [k, p, klick] {
+                        QTest::mouseMove(k, p);
+                        if (klick)
+                            QTest::mouseClick(k, Qt::LeftButton, {}, p);
+                    }};
+        });
+        // The close rule; the window is opened again afterwards.
+        biete(true, 2, [&]() -> Schritt {
+            QAction* a = wahl(hauptpunkte);
+            return {QStringLiteral("Hauptmenü: ") + a->objectName(), [a] { a->trigger(); }};
+        });
+        int summe = 0;
+        for (const auto& m : moeglich)
+            summe += m.first;
+        int los = bis(summe);
+        for (const auto& [gewicht, plan] : moeglich)
+            if ((los -= gewicht) < 0)
+                return plan();
+        return {};
+    }
+
+    void merke(const QString& was)
+    {
+        letzte.push_back(was);
+        if (letzte.size() > 20)
+            letzte.pop_front();
+        QString text = QStringLiteral("Affe: KELMO_MONKEY_SEED=%1 (%2), die letzten Aktionen:\n").arg(saat).arg(QString::fromUtf8(QTest::currentDataTag()));
+        for (const QString& l : letzte)
+            text += QStringLiteral("  ") + l + u'\n';
+        protokoll = text.toUtf8();
+    }
+
+    void pruefeAusgaben(qsizetype& boxen, qsizetype& ablage, QString& fehler)
+    {
+        for (; boxen < anzeige.boxen.size(); ++boxen)
+            if (!eigeneMeldung(anzeige.boxen.at(boxen)))
+                fehler = QStringLiteral("fremde Meldung \"%1\", Titel \"%2\"")
+                             .arg(anzeige.boxen.at(boxen).text, anzeige.boxen.at(boxen).titel);
+        for (; ablage < umgebung->ablage.schritte.size(); ++ablage)
+            if (zeigtUnzahl(umgebung->ablage.schritte.at(ablage)))
+                fehler = QStringLiteral("Zwischenablage: ") + umgebung->ablage.schritte.at(ablage);
+        // Printed pages are checked here as well once the printer seam records them.
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible())
+                for (const QString& t : sichtbareTexte(top))
+                    if (zeigtUnzahl(t))
+                        fehler = top->objectName() + QStringLiteral(" zeigt \"%1\"").arg(kurz(t));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QByteArray gesetzt = qgetenv("KELMO_MONKEY_SEED");
+        saat = gesetzt.isEmpty() ? std::random_device{}() : gesetzt.toULongLong();
+        if (qEnvironmentVariableIntValue("KELMO_MONKEY_ACTIONS") > 0)
+            anzahl = qEnvironmentVariableIntValue("KELMO_MONKEY_ACTIONS");
+        qInfo("KELMO_MONKEY_SEED=%llu, %d Aktionen je Fenster", saat, anzahl);
+#if defined(__SANITIZE_ADDRESS__)
+        __sanitizer_set_death_callback(druckeProtokoll);
+#endif
+        vorher = qInstallMessageHandler(leise);
+        for (int s : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL}) {
+            struct sigaction neu = {};
+            neu.sa_handler = beiSignal;
+            sigaction(s, &neu, &vorige[s]);
+        }
+
+        for (const QString& ordner : QStringLiteral(KELMO_ORDNER).split(u',')) {
+            QDirIterator it(QStringLiteral(KELMO_QUELLEN "/") + ordner, {"*.cpp", "*.h"}, QDir::Files,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                QFile f(it.next());
+                if (f.open(QIODevice::ReadOnly))
+                    sammleLiterale(QString::fromUtf8(f.readAll()), fest);
+            }
+        }
+        QVERIFY(fest.contains(meldung::programmTitel));
+        for (const QString& x : QSet<QString>(fest))
+            if (x.size() < 10)
+                fest.insert(texte::wertAuf(x));
+        for (Fehler f : {Fehler::Typen, Fehler::DivisionDurchNull, Fehler::Ueberlauf, Fehler::UngueltigesArgument})
+            beschreibungen.insert(Laufzeitfehler(f).beschreibung());
+
+        umgebung = new Testumgebung;
+        anzeige.zufall = &g;
+        meldung::setzeAnzeige(&anzeige);
+        haupt = neuesHauptfenster();
+        haupt->show();
+        for (QMenu* m : haupt->menuBar()->findChildren<QMenu*>())
+            for (QAction* a : m->actions())
+                if (!a->menu() && !a->isSeparator())
+                    hauptpunkte << a;
+
+        // The way a user opens each window: the main menu first ...
+        for (QAction* a : hauptpunkte) {
+            a->trigger();
+            verarbeite();
+            for (const QString& name : offene())
+                if (!wege.contains(name))
+                    wege[name] = {QStringLiteral("Hauptmenü: ") + a->objectName(), [a] { a->trigger(); }};
+            schliesseAlle();
+        }
+        // ... then the buttons and menu commands of the windows found so far.
+        QStringList warteschlange = wege.keys();
+        for (qsizetype k = 0; k < warteschlange.size(); ++k) {
+            const QString oeffner = warteschlange.at(k);
+            QStringList steuer;
+            wege[oeffner].oeffne();
+            verarbeite();
+            if (QWidget* w = fenster::offen(oeffner)) {
+                for (QAbstractButton* b : bedienbar<QAbstractButton>(w))
+                    steuer << b->objectName();
+                for (QAction* a : menuepunkte(w))
+                    steuer << a->objectName();
+            }
+            for (const QString& s : steuer) {
+                schliesseAlle();
+                wege[oeffner].oeffne();
+                verarbeite();
+                const auto oeffne = [this, oeffner, s] {
+                    wege[oeffner].oeffne();
+                    verarbeite();
+                    QWidget* w = fenster::offen(oeffner);
+                    if (auto* b = w ? w->findChild<QAbstractButton*>(s) : nullptr)
+                        klicke(b);
+                    else if (auto* a = w ? w->findChild<QAction*>(s) : nullptr)
+                        a->trigger();
+                };
+                const QStringList vorher = offene();
+                oeffne();
+                verarbeite();
+                for (const QString& name : offene())
+                    if (!vorher.contains(name) && !wege.contains(name)) {
+                        wege[name] = {wege[oeffner].beschreibung + QStringLiteral(", dann ") + s, oeffne};
+                        warteschlange << name;
+                    }
+            }
+            schliesseAlle();
+        }
+        // ... and by name, as the command line opens it, the rest.
+        for (const QString& name : fenster::namen())
+            if (!wege.contains(name))
+                wege[name] = {QStringLiteral("Kommandozeile"), [name] { fenster::zeige(name); }};
+        anzeige.boxen.clear();
+        QVERIFY(!QTest::currentTestFailed());
+    }
+
+    void cleanupTestCase()
+    {
+        schliesseAlle();
+        delete haupt.data();
+        verarbeite();
+        delete umgebung;
+    }
+
+    void affe_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString& name : fenster::namen())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    void affe()
+    {
+        QFETCH(QString, name);
+        // Each window its own sequence, so that one is repeated alone.
+        g.seed(saat ^ fnv(name));
+        letzte.clear();
+        qsizetype boxen = anzeige.boxen.size(), ablage = umgebung->ablage.schritte.size();
+        QString fehler;
+        for (int i = 0; i <= anzahl && fehler.isEmpty(); ++i) {
+            QWidget* w = fenster::offen(name);
+            try {
+                if (!w || !w->isVisible()) {
+                    merke(QStringLiteral("öffne %1 (%2)").arg(name, wege[name].beschreibung));
+                    wege[name].oeffne();
+                    verarbeite();
+                    w = fenster::offen(name);
+                    if (!w || !w->isVisible())
+                        fehler = QStringLiteral("öffnet sich nicht");
+                } else if (i < anzahl) {
+                    const Schritt s = aktion(w);
+                    merke(QStringLiteral("%1: %2").arg(i).arg(s.was));
+                    s.tu();
+                    verarbeite();
+                }
+            } catch (const std::exception& e) {
+                fehler = QStringLiteral("Ausnahme: ") + QString::fromUtf8(e.what());
+            } catch (...) {
+                fehler = QStringLiteral("Ausnahme");
+            }
+            if (!haupt || QTest::currentTestFailed())
+                fehler = haupt ? QStringLiteral("Test gescheitert") : QStringLiteral("Hauptfenster weg");
+            if (fehler.isEmpty())
+                pruefeAusgaben(boxen, ablage, fehler);
+        }
+        schliesseAlle();
+        if (!fehler.isEmpty()) {
+            druckeProtokoll();
+            QFAIL(qPrintable(fehler));
+        }
+        protokoll.clear();
+    }
+};
+
+QTEST_MAIN(TestAffe)
+#include "tst_affe.moc"
