@@ -432,7 +432,18 @@ class TestAffe : public QObject {
         protokoll = text.toUtf8();
     }
 
-    void pruefeAusgaben(qsizetype& boxen, qsizetype& ablage, QString& fehler)
+    // Every printed line, where the test environment records the printer.
+    template <class Umgebung>
+    static QStringList gedruckt(const Umgebung& u)
+    {
+        QStringList zeilen;
+        if constexpr (requires { u.drucker.seiten.at(0).zeilen; })
+            for (const auto& seite : u.drucker.seiten)
+                zeilen += seite.zeilen;
+        return zeilen;
+    }
+
+    void pruefeAusgaben(qsizetype& boxen, qsizetype& ablage, qsizetype& druck, QString& fehler)
     {
         for (; boxen < anzeige.boxen.size(); ++boxen)
             if (!eigeneMeldung(anzeige.boxen.at(boxen)))
@@ -441,7 +452,10 @@ class TestAffe : public QObject {
         for (; ablage < umgebung->ablage.schritte.size(); ++ablage)
             if (zeigtUnzahl(umgebung->ablage.schritte.at(ablage)))
                 fehler = QStringLiteral("Zwischenablage: ") + umgebung->ablage.schritte.at(ablage);
-        // Printed pages are checked here as well once the printer seam records them.
+        const QStringList zeilen = gedruckt(*umgebung);
+        for (; druck < zeilen.size(); ++druck)
+            if (zeigtUnzahl(zeilen.at(druck)))
+                fehler = QStringLiteral("Druck: ") + zeilen.at(druck);
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->isVisible())
                 for (const QString& t : sichtbareTexte(top))
@@ -568,7 +582,8 @@ private slots:
         // Each window its own sequence, so that one is repeated alone.
         g.seed(saat ^ fnv(name));
         letzte.clear();
-        qsizetype boxen = anzeige.boxen.size(), ablage = umgebung->ablage.schritte.size();
+        qsizetype boxen = anzeige.boxen.size(), ablage = umgebung->ablage.schritte.size(),
+                  druck = gedruckt(*umgebung).size();
         QString fehler;
         for (int i = 0; i <= anzahl && fehler.isEmpty(); ++i) {
             QWidget* w = fenster::offen(name);
@@ -594,7 +609,7 @@ private slots:
             if (!haupt || QTest::currentTestFailed())
                 fehler = haupt ? QStringLiteral("Test gescheitert") : QStringLiteral("Hauptfenster weg");
             if (fehler.isEmpty())
-                pruefeAusgaben(boxen, ablage, fehler);
+                pruefeAusgaben(boxen, ablage, druck, fehler);
         }
         schliesseAlle();
         if (!fehler.isEmpty()) {
