@@ -101,6 +101,7 @@ private slots:
 
     void schliesslisteUndKommandozeile()
     {
+        Testumgebung umgebung;
         QMainWindow* haupt = neuesHauptfenster(); // registers the table
         delete haupt;
         const QStringList ausstehend = nochNichtGebauteFenster();
@@ -108,13 +109,19 @@ private slots:
             QVERIFY2(fenster::bekannt(name) != ausstehend.contains(name), qPrintable(name));
         for (const QString& name : ausstehend)
             QVERIFY2(!fenster::bekannt(name), qPrintable(name + " ist gebaut: aus der Liste nehmen"));
-        // Every registered window opens by its name and carries it.
-        for (const QString& name : {QStringLiteral("frmSchlammA"), QStringLiteral("frmGroseKAInfo3")}) {
+        // Every registered window opens by its name and carries it, also the
+        // ones that no menu item opens.
+        const QStringList namen = fenster::namen();
+        QVERIFY(namen.contains(QStringLiteral("frmSchlammA")) && namen.contains(QStringLiteral("frmGroseKAInfo3")));
+        for (const QString& name : namen) {
             QWidget* w = fenster::zeige(name);
-            QVERIFY2(w && w->objectName() == name, qPrintable(name));
+            QVERIFY2(w && w->objectName() == name && w->isWindow(), qPrintable(name));
+            QVERIFY2(fenster::offen(name) == w, qPrintable(name));
             fenster::schliesse(name);
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        alleSchliessen();
+        QCOMPARE(umgebung.unerwartet, QString());
     }
 };
 
