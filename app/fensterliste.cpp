@@ -15,6 +15,7 @@
 #include "frmgroseKAInfo2.h"
 #include "frmGroseKAInfo3.h"
 #include "frmGroseKAInfo5.h"
+#include "frmJKKKA.h"
 #include "frmNagel.h"
 #include "frmNutzungsrechte.h"
 #include "frmSchlamm.h"
@@ -55,6 +56,7 @@ void registriereFenster()
         eintrag<frmgroseKAInfo2>(),
         eintrag<frmGroseKAInfo3>(),
         eintrag<frmGroseKAInfo5>(),
+        eintrag<frmJKKKA>(),
         // general
         eintrag<frmEuro>(),
     });
