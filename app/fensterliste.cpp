@@ -15,6 +15,8 @@
 #include "frmgroseKAInfo2.h"
 #include "frmGroseKAInfo3.h"
 #include "frmGroseKAInfo5.h"
+#include "frmIndex.h"
+#include "frmIndexInfo.h"
 #include "frmJKKKA.h"
 #include "frmNagel.h"
 #include "frmNutzungsrechte.h"
@@ -56,6 +58,8 @@ void registriereFenster()
         eintrag<frmgroseKAInfo2>(),
         eintrag<frmGroseKAInfo3>(),
         eintrag<frmGroseKAInfo5>(),
+        eintrag<frmIndex>(),
+        eintrag<frmIndexInfo>(),
         eintrag<frmJKKKA>(),
         // general
         eintrag<frmEuro>(),

@@ -29,10 +29,8 @@ const QList<QPair<QString, QString>> nochNichtGebaut = {
     {"Entwässerung", "frmSchlammEindick"},
     {"LeistungPumpen", "frmEnergiePW"},
     {"EnergiekostenPumpen", "frmEnergiePW"},
-    {"Hochrechnung_2003", "frmIndex"},
     {"Kreis", "frmKreis"},
     {"", "frmEnergiePWInfo"},
-    {"", "frmIndexInfo"},
     {"", "frmBSB"},
     {"", "frmWinkel"},
 };
