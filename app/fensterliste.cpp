@@ -5,6 +5,8 @@
 
 #include "frmAutor.h"
 #include "frmCs.h"
+#include "frmEnergiePW.h"
+#include "frmEnergiePWInfo.h"
 #include "frmEuro.h"
 #include "frmEW.h"
 #include "frmGefaelle_gegeben.h"
@@ -53,6 +55,8 @@ void registriereFenster()
         eintrag<frmSchlammD>(),
         eintrag<frmSchlammStart>(),
         // costs
+        eintrag<frmEnergiePW>(),
+        eintrag<frmEnergiePWInfo>(),
         eintrag<frmgroseKA>(),
         eintrag<frmgroseKAInfo1>(),
         eintrag<frmgroseKAInfo2>(),

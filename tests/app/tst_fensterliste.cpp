@@ -27,10 +27,7 @@ const QList<QPair<QString, QString>> nochNichtGebaut = {
     {"KOnstruktion", "frmPyramidenstumpf"},
     {"Pyramidenstumpf", "frmPyramidenstumpf"},
     {"Entwässerung", "frmSchlammEindick"},
-    {"LeistungPumpen", "frmEnergiePW"},
-    {"EnergiekostenPumpen", "frmEnergiePW"},
     {"Kreis", "frmKreis"},
-    {"", "frmEnergiePWInfo"},
     {"", "frmBSB"},
     {"", "frmWinkel"},
 };
