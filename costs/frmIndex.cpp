@@ -33,6 +33,12 @@ void faktorDesJahres(QLabel* ziel, std::span<const preisindizes::Faktor> tabelle
 frmIndex::frmIndex(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
+    QPalette blau = Label10->palette();
+    blau.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    Label10->setPalette(blau);
+    QFont jahr = txtAusschreibungsjahr->font();
+    jahr.setPointSizeF(9.75);
+    txtAusschreibungsjahr->setFont(jahr);
     // The controls below the top row lie outside the first, low window.
     gridFlaeche->setSizeConstraint(QLayout::SetFixedSize);
     const int erste = twips(975);
