@@ -5,6 +5,8 @@
 
 #include "frmAutor.h"
 #include "frmCs.h"
+#include "frmEnergiePW.h"
+#include "frmEnergiePWInfo.h"
 #include "frmEuro.h"
 #include "frmEW.h"
 #include "frmGefaelle_gegeben.h"
@@ -15,6 +17,9 @@
 #include "frmgroseKAInfo2.h"
 #include "frmGroseKAInfo3.h"
 #include "frmGroseKAInfo5.h"
+#include "frmIndex.h"
+#include "frmIndexInfo.h"
+#include "frmJKKKA.h"
 #include "frmNagel.h"
 #include "frmNutzungsrechte.h"
 #include "frmSchlamm.h"
@@ -50,11 +55,16 @@ void registriereFenster()
         eintrag<frmSchlammD>(),
         eintrag<frmSchlammStart>(),
         // costs
+        eintrag<frmEnergiePW>(),
+        eintrag<frmEnergiePWInfo>(),
         eintrag<frmgroseKA>(),
         eintrag<frmgroseKAInfo1>(),
         eintrag<frmgroseKAInfo2>(),
         eintrag<frmGroseKAInfo3>(),
         eintrag<frmGroseKAInfo5>(),
+        eintrag<frmIndex>(),
+        eintrag<frmIndexInfo>(),
+        eintrag<frmJKKKA>(),
         // general
         eintrag<frmEuro>(),
     });

@@ -27,13 +27,7 @@ const QList<QPair<QString, QString>> nochNichtGebaut = {
     {"KOnstruktion", "frmPyramidenstumpf"},
     {"Pyramidenstumpf", "frmPyramidenstumpf"},
     {"Entwässerung", "frmSchlammEindick"},
-    {"LeistungPumpen", "frmEnergiePW"},
-    {"EnergiekostenPumpen", "frmEnergiePW"},
-    {"Hochrechnung_2003", "frmIndex"},
-    {"KKA", "frmJKKKA"},
     {"Kreis", "frmKreis"},
-    {"", "frmEnergiePWInfo"},
-    {"", "frmIndexInfo"},
     {"", "frmBSB"},
     {"", "frmWinkel"},
 };
