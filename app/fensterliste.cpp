@@ -22,6 +22,7 @@
 #include "frmSchlammB.h"
 #include "frmSchlammC.h"
 #include "frmSchlammD.h"
+#include "frmSchlammEindick.h"
 #include "frmSchlammStart.h"
 #include "frmUpdate.h"
 #include "frmVersion.h"
@@ -48,6 +49,7 @@ void registriereFenster()
         eintrag<frmSchlammB>(),
         eintrag<frmSchlammC>(),
         eintrag<frmSchlammD>(),
+        eintrag<frmSchlammEindick>(),
         eintrag<frmSchlammStart>(),
         // costs
         eintrag<frmgroseKA>(),

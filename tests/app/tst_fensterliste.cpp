@@ -26,7 +26,6 @@ const QList<QPair<QString, QString>> nochNichtGebaut = {
     {"natürlichTeiche", "frm_natürl_bel_Teich"},
     {"KOnstruktion", "frmPyramidenstumpf"},
     {"Pyramidenstumpf", "frmPyramidenstumpf"},
-    {"Entwässerung", "frmSchlammEindick"},
     {"LeistungPumpen", "frmEnergiePW"},
     {"EnergiekostenPumpen", "frmEnergiePW"},
     {"Hochrechnung_2003", "frmIndex"},
