@@ -11,6 +11,7 @@
 #include "frmGefaelle_gesucht.h"
 #include "frmgewährleistung.h"
 #include "frmgroseKA.h"
+#include "frmKreis.h"
 #include "frmgroseKAInfo1.h"
 #include "frmgroseKAInfo2.h"
 #include "frmGroseKAInfo3.h"
@@ -59,5 +60,6 @@ void registriereFenster()
         eintrag<frmGroseKAInfo5>(),
         // general
         eintrag<frmEuro>(),
+        eintrag<frmKreis>(),
     });
 }

@@ -30,7 +30,6 @@ const QList<QPair<QString, QString>> nochNichtGebaut = {
     {"EnergiekostenPumpen", "frmEnergiePW"},
     {"Hochrechnung_2003", "frmIndex"},
     {"KKA", "frmJKKKA"},
-    {"Kreis", "frmKreis"},
     {"", "frmEnergiePWInfo"},
     {"", "frmIndexInfo"},
     {"", "frmBSB"},
