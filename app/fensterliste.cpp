@@ -27,6 +27,7 @@
 #include "frmSchlammStart.h"
 #include "frmUpdate.h"
 #include "frmVersion.h"
+#include "frmWinkel.h"
 
 void registriereFenster()
 {
@@ -61,5 +62,6 @@ void registriereFenster()
         // general
         eintrag<frmEuro>(),
         eintrag<frmKreis>(),
+        eintrag<frmWinkel>(),
     });
 }

@@ -33,7 +33,6 @@ const QList<QPair<QString, QString>> nochNichtGebaut = {
     {"", "frmEnergiePWInfo"},
     {"", "frmIndexInfo"},
     {"", "frmBSB"},
-    {"", "frmWinkel"},
 };
 
 QStringList nochNichtGebauteFenster()
