@@ -13,6 +13,7 @@
 #include "frmGefaelle_gesucht.h"
 #include "frmgewährleistung.h"
 #include "frmgroseKA.h"
+#include "frmKreis.h"
 #include "frmgroseKAInfo1.h"
 #include "frmgroseKAInfo2.h"
 #include "frmGroseKAInfo3.h"
@@ -27,9 +28,11 @@
 #include "frmSchlammB.h"
 #include "frmSchlammC.h"
 #include "frmSchlammD.h"
+#include "frmSchlammEindick.h"
 #include "frmSchlammStart.h"
 #include "frmUpdate.h"
 #include "frmVersion.h"
+#include "frmWinkel.h"
 
 void registriereFenster()
 {
@@ -53,6 +56,7 @@ void registriereFenster()
         eintrag<frmSchlammB>(),
         eintrag<frmSchlammC>(),
         eintrag<frmSchlammD>(),
+        eintrag<frmSchlammEindick>(),
         eintrag<frmSchlammStart>(),
         // costs
         eintrag<frmEnergiePW>(),
@@ -67,5 +71,7 @@ void registriereFenster()
         eintrag<frmJKKKA>(),
         // general
         eintrag<frmEuro>(),
+        eintrag<frmKreis>(),
+        eintrag<frmWinkel>(),
     });
 }

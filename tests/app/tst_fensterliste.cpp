@@ -26,10 +26,7 @@ const QList<QPair<QString, QString>> nochNichtGebaut = {
     {"natürlichTeiche", "frm_natürl_bel_Teich"},
     {"KOnstruktion", "frmPyramidenstumpf"},
     {"Pyramidenstumpf", "frmPyramidenstumpf"},
-    {"Entwässerung", "frmSchlammEindick"},
-    {"Kreis", "frmKreis"},
     {"", "frmBSB"},
-    {"", "frmWinkel"},
 };
 
 QStringList nochNichtGebauteFenster()
