@@ -4,6 +4,7 @@
 #include "fenster.h"
 
 #include "frmAutor.h"
+#include "frmBSB.h"
 #include "frmCs.h"
 #include "frmEuro.h"
 #include "frmEW.h"
@@ -41,6 +42,7 @@ void registriereFenster()
         eintrag<frmGefaelle_gegeben>(),
         eintrag<frmGefaelle_gesucht>(),
         // treatment
+        eintrag<frmBSB>(),
         eintrag<frmCs>(),
         eintrag<frmEW>(),
         eintrag<frmSchlamm>(),

@@ -34,7 +34,6 @@ const QList<QPair<QString, QString>> nochNichtGebaut = {
     {"Kreis", "frmKreis"},
     {"", "frmEnergiePWInfo"},
     {"", "frmIndexInfo"},
-    {"", "frmBSB"},
     {"", "frmWinkel"},
 };
 
