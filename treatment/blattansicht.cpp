@@ -82,7 +82,11 @@ void zeigeBlatt(QTableView* ansicht, Blattmodell* modell)
 
     const int zeilen = modell->rowCount();
     const int spalten = modell->columnCount();
-    std::vector<int> breite(size_t(spalten), fm.horizontalAdvance(QStringLiteral("000,0000")));
+    // Wide enough for an error value, which any computed cell may show.
+    int fehlerbreite = 0;
+    for (const char* fehler : {"#DIV/0!", "#WERT!", "#ZAHL!", "#BEZUG!"})
+        fehlerbreite = std::max(fehlerbreite, fm.horizontalAdvance(QString::fromLatin1(fehler)) + 12);
+    std::vector<int> breite(size_t(spalten), fehlerbreite);
     for (int z = 0; z < zeilen; ++z) {
         for (int s = 0; s < spalten; ++s) {
             const QString text = modell->data(modell->index(z, s)).toString();
@@ -96,7 +100,7 @@ void zeigeBlatt(QTableView* ansicht, Blattmodell* modell)
             if (frei > 0)
                 ansicht->setSpan(z, s, 1, frei + 1);
             else
-                breite[size_t(s)] = std::max(breite[size_t(s)], fm.horizontalAdvance(text) + 10);
+                breite[size_t(s)] = std::max(breite[size_t(s)], fm.horizontalAdvance(text) + 12);
         }
     }
     int gesamt = 0;
