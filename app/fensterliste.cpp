@@ -4,6 +4,7 @@
 #include "fenster.h"
 
 #include "frmAutor.h"
+#include "frmBSB.h"
 #include "frmCs.h"
 #include "frmEnergiePW.h"
 #include "frmEnergiePWInfo.h"
@@ -49,6 +50,7 @@ void registriereFenster()
         eintrag<frmGefaelle_gegeben>(),
         eintrag<frmGefaelle_gesucht>(),
         // treatment
+        eintrag<frmBSB>(),
         eintrag<frmCs>(),
         eintrag<frmEW>(),
         eintrag<frmSchlamm>(),

@@ -26,7 +26,6 @@ const QList<QPair<QString, QString>> nochNichtGebaut = {
     {"natürlichTeiche", "frm_natürl_bel_Teich"},
     {"KOnstruktion", "frmPyramidenstumpf"},
     {"Pyramidenstumpf", "frmPyramidenstumpf"},
-    {"", "frmBSB"},
 };
 
 QStringList nochNichtGebauteFenster()
