@@ -4,6 +4,7 @@
 #include "fenster.h"
 
 #include "frmAutor.h"
+#include "frmBodendruck.h"
 #include "frmCs.h"
 #include "frmEuro.h"
 #include "frmEW.h"
@@ -38,6 +39,7 @@ void registriereFenster()
         eintrag<frmUpdate>(),
         eintrag<frmVersion>(),
         // hydraulics
+        eintrag<frmBodendruck>(),
         eintrag<frmGefaelle_gegeben>(),
         eintrag<frmGefaelle_gesucht>(),
         // treatment

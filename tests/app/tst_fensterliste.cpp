@@ -21,7 +21,6 @@ namespace {
 const QList<QPair<QString, QString>> nochNichtGebaut = {
     {"Thomsen", "frmThomsen"},
     {"Bodenausfluss", "frmhyAusfluss"},
-    {"Bodendruck", "frmBodendruck"},
     {"Regen", "frmRegenspende"},
     {"natürlichTeiche", "frm_natürl_bel_Teich"},
     {"KOnstruktion", "frmPyramidenstumpf"},
