@@ -10,6 +10,7 @@
 #include "frmEW.h"
 #include "frmGefaelle_gegeben.h"
 #include "frmGefaelle_gesucht.h"
+#include "frmhyAusfluss.h"
 #include "frmgewährleistung.h"
 #include "frmgroseKA.h"
 #include "frmgroseKAInfo1.h"
@@ -42,6 +43,7 @@ void registriereFenster()
         eintrag<frmBodendruck>(),
         eintrag<frmGefaelle_gegeben>(),
         eintrag<frmGefaelle_gesucht>(),
+        eintrag<frmhyAusfluss>(),
         // treatment
         eintrag<frmCs>(),
         eintrag<frmEW>(),

@@ -20,7 +20,6 @@ namespace {
 // only shrinks.
 const QList<QPair<QString, QString>> nochNichtGebaut = {
     {"Thomsen", "frmThomsen"},
-    {"Bodenausfluss", "frmhyAusfluss"},
     {"Regen", "frmRegenspende"},
     {"natürlichTeiche", "frm_natürl_bel_Teich"},
     {"KOnstruktion", "frmPyramidenstumpf"},

@@ -3,6 +3,7 @@
 // Drives a window by steps written as text, the way a user works it, and
 // reads its controls and the message boxes back as text, so that a test row
 // is a line of steps and a line of expected texts.
+#include "laufzeitfehler.h"
 #include "testhilfe.h"
 
 #include <QAbstractButton>
@@ -12,14 +13,15 @@
 #include <QTest>
 
 // "box+text" typed key by key at the end; "box=text" typed over the whole
-// text ("box=" deletes it); "name~" a key released without a change;
+// text ("box=" deletes it); "box:text" put in without a key (pasted with the
+// mouse); "name~" a key released without a change;
 // "knopf!" clicked; "liste>text" that item clicked; "leiste>30" the scroll
 // bar dragged there.
 inline void ablauf(QWidget* w, const QStringList& schritte)
 {
     for (const QString& s : schritte) {
         qsizetype k = 0;
-        while (k < s.size() && !QStringLiteral("+=~!>").contains(s[k]))
+        while (k < s.size() && !QStringLiteral("+=:~!>").contains(s[k]))
             ++k;
         QWidget* c = kind<QWidget>(w, s.left(k).toUtf8().constData());
         const QChar art = k < s.size() ? s[k] : QChar();
@@ -34,6 +36,8 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
                 QTest::keyClick(box, Qt::Key_Backspace);
             else
                 tippe(box, text);
+        } else if (art == u':' && box) {
+            box->setText(text);
         } else if (art == u'~') {
             QTest::keyClick(c, Qt::Key_End);
         } else if (auto* knopf = qobject_cast<QAbstractButton*>(c); knopf && art == u'!') {
@@ -66,6 +70,18 @@ inline QStringList texteVon(QWidget* w, const QStringList& namen)
     return t;
 }
 
+// The same for expected texts written "name=text": the actual texts, in
+// that form.
+inline QStringList stand(QWidget* w, const QStringList& soll)
+{
+    QStringList t;
+    for (const QString& s : soll) {
+        const QString name = s.section(u'=', 0, 0);
+        t << name + u'=' + texteVon(w, {name}).value(0);
+    }
+    return t;
+}
+
 // The boxes shown, each as "title: text" with its line breaks as " | ".
 inline QStringList gezeigt(const Testumgebung& u)
 {
@@ -81,4 +97,8 @@ inline QString fehler(const QString& beschreibung, const QString& text,
                       const QString& titel = QStringLiteral("Eingabefehler"))
 {
     return titel + QStringLiteral(": ") + beschreibung + QStringLiteral(" | ") + text;
+}
+inline QString fehler(Fehler art, const QString& text, const QString& titel = QStringLiteral("Eingabefehler"))
+{
+    return fehler(Laufzeitfehler(art).beschreibung(), text, titel);
 }

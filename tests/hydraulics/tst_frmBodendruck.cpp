@@ -3,7 +3,6 @@
 #include "ablauf.h"
 #include "fenster.h"
 #include "frmBodendruck.h"
-#include "laufzeitfehler.h"
 #include "texte.h"
 
 class TestBodendruck : public QObject {
@@ -31,7 +30,7 @@ private slots:
         QTest::addColumn<QStringList>("soll"); // area, kp, N, Pa, kp/cm², then both boxes
         QTest::addColumn<QString>("meldung");
         const QStringList d1000{"0,7854 ", "3.927,0 ", "38.523,9 ", "49.050,0 ", "0,5 "};
-        const QString typen = fehler(Laufzeitfehler(Fehler::Typen).beschreibung(), texte::wertAuf0);
+        const QString typen = fehler(Fehler::Typen, texte::wertAuf0);
         QTest::newRow("nur der kopf") << QStringList{"txtWS+5"} << QStringList{"", "", "", "", "", "", "5"} << "";
         QTest::newRow("kopf, dann durchmesser")
             << QStringList{"txtWS+5", "txtd+1000"} << d1000 + QStringList{"1000", "5"} << "";
@@ -42,7 +41,7 @@ private slots:
         QTest::newRow("durchmesser 0: drücke bleiben")
             << QStringList{"txtd+1000", "txtWS+5", "txtd=0"}
             << QStringList{"0,0000 ", "0,0 ", "0,0 ", "49.050,0 ", "0,5 ", "", ""}
-            << fehler(Laufzeitfehler(Fehler::Ueberlauf).beschreibung(), texte::wertAuf0);
+            << fehler(Fehler::Ueberlauf, texte::wertAuf0);
         QTest::newRow("kopf gelöscht") << QStringList{"txtd+1000", "txtWS+5", "txtWS="}
                                        << d1000 + QStringList{"1000", ""} << typen;
         QTest::newRow("durchmesser gelöscht leert beide")
