@@ -25,6 +25,7 @@
 #include "frmSchlammC.h"
 #include "frmSchlammD.h"
 #include "frmSchlammStart.h"
+#include "frmThomsen.h"
 #include "frmUpdate.h"
 #include "frmVersion.h"
 
@@ -44,6 +45,7 @@ void registriereFenster()
         eintrag<frmGefaelle_gegeben>(),
         eintrag<frmGefaelle_gesucht>(),
         eintrag<frmhyAusfluss>(),
+        eintrag<frmThomsen>(),
         // treatment
         eintrag<frmCs>(),
         eintrag<frmEW>(),

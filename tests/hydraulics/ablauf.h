@@ -92,6 +92,30 @@ inline QStringList gezeigt(const Testumgebung& u)
     return t;
 }
 
+// Passes each box on to the test environment's recorder and notes the texts
+// of the watched controls at the moment it is shown, joined by "|".
+class Zeuge : public meldung::Anzeige {
+public:
+    Zeuge(Testumgebung& u, QList<QWidget*> beobachtet) : m_weiter(&u.meldungen), m_beobachtet(beobachtet)
+    {
+        meldung::setzeAnzeige(this);
+    }
+    ~Zeuge() override { meldung::setzeAnzeige(m_weiter); }
+    QStringList gesehen;
+    int zeige(const QString& text, const QString& titel, int stil) override
+    {
+        QStringList t;
+        for (QWidget* w : m_beobachtet)
+            t << w->property("text").toString();
+        gesehen << t.join(u'|');
+        return m_weiter->zeige(text, titel, stil);
+    }
+
+private:
+    MeldungsRecorder* m_weiter;
+    QList<QWidget*> m_beobachtet;
+};
+
 // An input error message as gezeigt() lists it.
 inline QString fehler(const QString& beschreibung, const QString& text,
                       const QString& titel = QStringLiteral("Eingabefehler"))
