@@ -19,6 +19,7 @@
 #include "frmGroseKAInfo5.h"
 #include "frmNagel.h"
 #include "frmNutzungsrechte.h"
+#include "frmRegenspende.h"
 #include "frmSchlamm.h"
 #include "frmSchlammA.h"
 #include "frmSchlammB.h"
@@ -46,6 +47,7 @@ void registriereFenster()
         eintrag<frmGefaelle_gesucht>(),
         eintrag<frmhyAusfluss>(),
         eintrag<frmThomsen>(),
+        eintrag<frmRegenspende>(),
         // treatment
         eintrag<frmCs>(),
         eintrag<frmEW>(),
