@@ -5,6 +5,7 @@
 
 #include "frmAutor.h"
 #include "frmBSB.h"
+#include "frmBodendruck.h"
 #include "frmCs.h"
 #include "frmEnergiePW.h"
 #include "frmEnergiePWInfo.h"
@@ -12,6 +13,7 @@
 #include "frmEW.h"
 #include "frmGefaelle_gegeben.h"
 #include "frmGefaelle_gesucht.h"
+#include "frmhyAusfluss.h"
 #include "frmgewährleistung.h"
 #include "frmgroseKA.h"
 #include "frmKreis.h"
@@ -24,6 +26,7 @@
 #include "frmJKKKA.h"
 #include "frmNagel.h"
 #include "frmNutzungsrechte.h"
+#include "frmRegenspende.h"
 #include "frmSchlamm.h"
 #include "frmSchlammA.h"
 #include "frmSchlammB.h"
@@ -31,6 +34,7 @@
 #include "frmSchlammD.h"
 #include "frmSchlammEindick.h"
 #include "frmSchlammStart.h"
+#include "frmThomsen.h"
 #include "frmUpdate.h"
 #include "frmVersion.h"
 #include "frmWinkel.h"
@@ -47,8 +51,12 @@ void registriereFenster()
         eintrag<frmUpdate>(),
         eintrag<frmVersion>(),
         // hydraulics
+        eintrag<frmBodendruck>(),
         eintrag<frmGefaelle_gegeben>(),
         eintrag<frmGefaelle_gesucht>(),
+        eintrag<frmhyAusfluss>(),
+        eintrag<frmThomsen>(),
+        eintrag<frmRegenspende>(),
         // treatment
         eintrag<frmBSB>(),
         eintrag<frmCs>(),

@@ -19,10 +19,6 @@ namespace {
 // Windows not built yet, with the menu item that will open each. This list
 // only shrinks.
 const QList<QPair<QString, QString>> nochNichtGebaut = {
-    {"Thomsen", "frmThomsen"},
-    {"Bodenausfluss", "frmhyAusfluss"},
-    {"Bodendruck", "frmBodendruck"},
-    {"Regen", "frmRegenspende"},
     {"natürlichTeiche", "frm_natürl_bel_Teich"},
     {"KOnstruktion", "frmPyramidenstumpf"},
     {"Pyramidenstumpf", "frmPyramidenstumpf"},
