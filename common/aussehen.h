@@ -6,7 +6,7 @@ class QWidget;
 // (resources/kelmo.qss), keyed by the dynamic property `rolle` that a form
 // sets on its controls:
 //   "ergebnis"  a result field: bordered box on the text background
-//   "eingabe"   an input box on light yellow
+//   "eingabe"   an input box or list on light yellow
 //   "rot"       a text that is red by design
 // Warnings switch a control's state on top of its role (see below). Colours
 // that are system colours are palette roles, so the desktop theme holds (the

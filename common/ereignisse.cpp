@@ -58,7 +58,9 @@ public:
     }
 };
 
-int zeichenVon(const QKeyEvent* k)
+} // namespace
+
+int zeichen(const QKeyEvent* k)
 {
     switch (k->key()) {
     case Qt::Key_Return:
@@ -71,8 +73,6 @@ int zeichenVon(const QKeyEvent* k)
     const QString t = k->text();
     return t.isEmpty() ? 0 : t.at(0).unicode();
 }
-
-} // namespace
 
 void geschuetzt(const Handler& h)
 {
@@ -106,7 +106,7 @@ void keyUp(QWidget* w, Handler h)
 void keyPress(QWidget* w, std::function<void(int)> h)
 {
     w->installEventFilter(new TastenFilter(w, QEvent::KeyPress, [h = std::move(h)](QKeyEvent* k) {
-        const int z = zeichenVon(k);
+        const int z = zeichen(k);
         if (z != 0)
             geschuetzt([&] { h(z); });
     }));

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QKeyEvent;
 class QLineEdit;
 class QRadioButton;
 class QScrollBar;
@@ -23,6 +24,9 @@ void keyUp(QWidget* w, Handler h);
 // A key pressed in the control, with its character code (Enter = 13,
 // Backspace = 8, Escape = 27). Runs before the control takes the key.
 void keyPress(QWidget* w, std::function<void(int zeichen)> h);
+// The character code of a pressed key, as keyPress hands it on (0 for a key
+// that produces no character: a cursor key, Shift).
+int zeichen(const QKeyEvent* k);
 // The text changed, by typing or from code (only when it really changed).
 void change(QLineEdit* w, Handler h);
 // A command button was clicked.

@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace ereignis {
@@ -9,16 +10,25 @@ namespace {
 
 class MausFilter : public QObject {
 public:
-    MausFilter(QObject* eltern, Handler h) : QObject(eltern), m_h(std::move(h)) {}
+    MausFilter(QObject* eltern, Handler h, bool nurFlaeche = false)
+        : QObject(eltern), m_h(std::move(h)), m_nurFlaeche(nurFlaeche)
+    {
+    }
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        if (e->type() == QEvent::MouseMove)
+        if (e->type() == QEvent::MouseMove && (!m_nurFlaeche || frei(o, static_cast<QMouseEvent*>(e))))
             geschuetzt(m_h);
         return QObject::eventFilter(o, e);
     }
 
 private:
+    static bool frei(QObject* o, const QMouseEvent* e)
+    {
+        auto* w = static_cast<QWidget*>(o);
+        return !w->childAt(e->position().toPoint());
+    }
     Handler m_h;
+    bool m_nurFlaeche;
 };
 
 } // namespace
@@ -31,6 +41,12 @@ void mouseMove(QWidget* w, Handler h)
         ziel = bereich->viewport();
     ziel->setMouseTracking(true);
     ziel->installEventFilter(new MausFilter(w, std::move(h)));
+}
+
+void mouseMoveFlaeche(QWidget* w, Handler h)
+{
+    w->setMouseTracking(true);
+    w->installEventFilter(new MausFilter(w, std::move(h), true));
 }
 
 } // namespace ereignis

@@ -10,4 +10,8 @@ namespace ereignis {
 // scrolling text box the moves over its text area count.
 void mouseMove(QWidget* w, Handler h);
 
+// The mouse moved over the control's own surface, not over one of the
+// controls inside it (also when such a control passes its move on).
+void mouseMoveFlaeche(QWidget* w, Handler h);
+
 } // namespace ereignis

@@ -16,6 +16,8 @@ inline const QString wertAuf1 = wertAuf(QStringLiteral("1"));
 inline const QString wertZurueck = QStringLiteral("Tippfehler - Wert wird zurückgesetzt");
 inline const QString werteZurueck = QStringLiteral("Tippfehler - Werte werden zurückgesetzt");
 inline const QString alleZurueck = QStringLiteral("Tippfehler - Alle Eingabewerte werden zurückgesetzt");
+// A handler without a reset of its own: the input stays as typed.
+inline const QString werteUnveraendert = QStringLiteral("Tippfehler - Werte bleiben unverändert");
 inline const QString programmZurueck = QStringLiteral("Tippfehler - Programm wird zurückgesetzt");
 
 // The usual titles.

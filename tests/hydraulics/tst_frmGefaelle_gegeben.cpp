@@ -200,7 +200,7 @@ private slots:
         QVERIFY(!txti->isEnabled());
         const QString mitNebenrechnung = lblv->text();
 
-        alleSchliessen();
+        cleanup();
         init();
         ersetze(txtDN, QStringLiteral("200"));
         ersetze(txti, QStringLiteral("3,3"));

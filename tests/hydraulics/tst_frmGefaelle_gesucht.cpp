@@ -392,8 +392,6 @@ private slots:
         QCOMPARE(boxen().size(), 0);
     }
 
-    // The search takes one formula evaluation per step; one million steps
-    // (up to the bound) must stay well below what a key release may take.
     // The search is bounded: a velocity never reached gives up after the
     // million steps to the bound of 10 (how long they take is measured by
     // tools/bench, not here).

@@ -14,6 +14,7 @@ Testumgebung::Testumgebung()
     meldung::setzeAnzeige(&meldungen);
     mdlInternet::setzeOeffner(&links);
     zwischenablage::setzeAblage(&ablage);
+    drucker::setzeDrucker(&drucker);
     aussehen::anwenden();
     m_waechter.setInterval(50);
     QObject::connect(&m_waechter, &QTimer::timeout, [this] {
@@ -43,6 +44,7 @@ Testumgebung::~Testumgebung()
     meldung::setzeAnzeige(nullptr);
     mdlInternet::setzeOeffner(nullptr);
     zwischenablage::setzeAblage(nullptr);
+    drucker::setzeDrucker(nullptr);
 }
 
 QString eingabefehlerText(const QString& beschreibung, const QString& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drucker.h"
 #include "mdlInternet.h"
 #include "meldung.h"
 #include "zwischenablage.h"
@@ -54,6 +55,20 @@ public:
     void setzeText(const QString& text) override { schritte.append(text); }
 };
 
+// Stands in for the printer: records each page instead of printing it, and
+// answers as told (a missing printer, say).
+class DruckRecorder : public drucker::Drucker {
+public:
+    QList<drucker::Seite> seiten;
+    drucker::Ergebnis ergebnis = drucker::Ergebnis::Gedruckt;
+    drucker::Ergebnis drucke(const drucker::Seite& seite) override
+    {
+        if (ergebnis == drucker::Ergebnis::Gedruckt)
+            seiten.append(seite);
+        return ergebnis;
+    }
+};
+
 // Puts the recorders in place for its lifetime, gives the program its look,
 // and fails the running test on any modal window that appears anyway (it is
 // closed, so the test cannot hang).
@@ -64,6 +79,7 @@ public:
     MeldungsRecorder meldungen;
     LinkRecorder links;
     AblageRecorder ablage;
+    DruckRecorder drucker;
     // Set when a modal window had to be closed by force.
     QString unerwartet;
 

@@ -1,0 +1,330 @@
+#include "frmEnergiePW.h"
+
+#include "frmEnergiePWInfo.h"
+
+// The link addresses live with the information windows.
+#include "mdlInternet.h"
+#include "ereignisse.h"
+#include "fenster.h"
+#include "meldung.h"
+#include "texte.h"
+#include "twips.h"
+#include "zahlen.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+using namespace rechnen;
+
+namespace {
+
+const QString eineStelle = QStringLiteral("##,##0.0 ");
+
+// The design's system colours as palette roles: the inactive border of a
+// locked box, the menu face behind the efficiency, the window background, and
+// the caption text colour of the results once the cost is computed.
+constexpr QPalette::ColorRole gesperrt = QPalette::Window;
+constexpr QPalette::ColorRole menue = QPalette::Button;
+constexpr QPalette::ColorRole fensterfarbe = QPalette::Base;
+constexpr QPalette::ColorRole titeltext = QPalette::HighlightedText;
+
+// The background of a box or a label, also while it is disabled.
+void grund(QWidget* w, const QColor& farbe)
+{
+    QPalette p = w->palette();
+    for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(gruppe, QPalette::Base, farbe);
+        p.setColor(gruppe, QPalette::Window, farbe);
+    }
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void grund(QWidget* w, QPalette::ColorRole rolle)
+{
+    grund(w, QApplication::palette().color(rolle));
+}
+
+// A text that sorts after "0" as text: "5" and "0,5" do, "", "0" and "-1" do not.
+bool nachNull(const QLineEdit* box)
+{
+    return box->text().compare(QLatin1String("0")) > 0;
+}
+
+// A click on a label: the mouse let go over it.
+class Klick : public QObject {
+public:
+    Klick(QWidget* w, ereignis::Handler h) : QObject(w), m_h(std::move(h)) { w->installEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton
+            && static_cast<QWidget*>(o)->rect().contains(static_cast<QMouseEvent*>(e)->position().toPoint()))
+            ereignis::geschuetzt(m_h);
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    ereignis::Handler m_h;
+};
+
+} // namespace
+
+frmEnergiePW::frmEnergiePW(QWidget* parent) : QWidget(parent)
+{
+    setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/pumpe.svg")));
+    for (QLineEdit* b : {Text1, txtQls, txtQm3h, txtHman, txtPZhd, TxtPZda, txtDMkw}) {
+        QFont f = b->font();
+        f.setPointSizeF(9.75);
+        b->setFont(f);
+    }
+    for (QWidget* x : std::initializer_list<QWidget*>{Command1, URL}) {
+        QFont f = x->font();
+        f.setPointSizeF(8.25);
+        x->setFont(f);
+    }
+    Command1->setText(mdlInternet::Link::Homepage);
+    URL->setText(mdlInternet::Link::Homepage);
+    QPalette blau = URL->palette();
+    blau.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    URL->setPalette(blau);
+
+    for (QLineEdit* b : {txtHman, txtPZhd, TxtPZda, txtDMkw})
+        grund(b, gesperrt);
+    grund(LblEta, menue);
+    for (QLabel* l : {LblPk, lblkWha, lblEk_0, lblEkEuro_1})
+        grund(l, fensterfarbe);
+    grund(LblPZha, Qt::white);
+    for (QLabel* l : {lblMengejeTag, lblMengejeJahr})
+        grund(l, QPalette::Button);
+
+    // The address lies below the client area, out of sight until the user
+    // enlarges the window; the buttons stay in sight.
+    gridFlaeche->setSizeConstraint(QLayout::SetFixedSize);
+    Flaeche->adjustSize();
+    const int knoepfeUnten = Command2->mapTo(Flaeche, QPoint(0, Command2->height())).y();
+    const int hoehe = std::max(twips(6195), knoepfeUnten + twips(105));
+    const int urlOben = hoehe + twips(6360 - 6195);
+    gridFlaeche->setAlignment(URL, Qt::AlignLeft | Qt::AlignBottom);
+    gridFlaeche->setRowMinimumHeight(4, urlOben - knoepfeUnten - gridFlaeche->spacing() + URL->sizeHint().height());
+    Flaeche->adjustSize();
+    resize(std::max(twips(7365), Flaeche->width()), hoehe);
+    move(twips(255), twips(1530));
+
+    Form_Load();
+
+    ereignis::keyUp(txtQls, [this] { txtQls_KeyUp(); });
+    ereignis::keyUp(txtQm3h, [this] { txtQm3h_KeyUp(); });
+    ereignis::change(txtHman, [this] { txtHman_Change(); });
+    // Every change of the choice, by mouse, keyboard or from code; handled
+    // once the list has finished with the key or the mouse, so that taking a
+    // choice back is not undone by the list itself. A choice already
+    // replaced by a later one is passed over.
+    connect(
+        ListEta, &QListWidget::currentRowChanged, this,
+        [this](int zeile) {
+            if (zeile >= 0 && zeile == ListEta->currentRow())
+                ereignis::geschuetzt([this] { ListEta_Click(); });
+        },
+        Qt::QueuedConnection);
+    ereignis::keyUp(txtPZhd, [this] { txtPZhd_KeyUp(); });
+    ereignis::keyUp(TxtPZda, [this] { TxtPZda_KeyUp(); });
+    ereignis::change(txtDMkw, [this] { txtDMkw_Change(); });
+    ereignis::click(Command2, [this] { Command2_Click(); });
+    ereignis::click(Command1, [this] { Command1_Click(); });
+    new Klick(URL, [this] { URL_Click(); });
+}
+
+void frmEnergiePW::Form_Load()
+{
+    for (int k = 1; k <= 20; ++k)
+        ListEta->addItem(format(k / 20.0, QStringLiteral("0.00")));
+    ListEta->setCurrentRow(-1);
+}
+
+bool frmEnergiePW::tageGegeben() const
+{
+    return nachNull(TxtPZda);
+}
+
+void frmEnergiePW::Leistung()
+{
+    eta.setzeText(LblEta->text());
+    schreibe(LblPk, teile(geprueft(zahl(txtQls->text()) * zahl(txtHman->text())), geprueft(102 * eta.zahl())),
+             QStringLiteral("##,##0.000"));
+}
+
+// Energy and cost from the hours and the power as they are shown.
+void frmEnergiePW::Kosten()
+{
+    schreibe(lblkWha, zahl(LblPZha->text()) * zahl(LblPk->text()));
+    schreibe(lblEk_0, geprueft(zahl(txtDMkw->text()) * zahl(lblkWha->text())) / 1000);
+    schreibe(lblEkEuro_1, zahl(lblEk_0->text()) * 1.95583);
+    for (QLabel* l : {LblPZha, LblPk, lblkWha, lblEk_0, lblEkEuro_1})
+        grund(l, titeltext);
+    umformatieren(lblkWha, QStringLiteral("##,##0 "));
+    umformatieren(lblEk_0, QStringLiteral("##,##0.000 "));
+    umformatieren(lblEkEuro_1, QStringLiteral("##,##0.000 "));
+}
+
+void frmEnergiePW::menge()
+{
+    schreibe(lblMengejeTag, zahl(txtPZhd->text()) * zahl(txtQm3h->text()));
+    schreibe(lblMengejeJahr, zahl(TxtPZda->text()) * zahl(lblMengejeTag->text()));
+    for (QLabel* l : {lblMengejeTag, lblMengejeJahr}) {
+        grund(l, fensterfarbe);
+        umformatieren(l, eineStelle);
+    }
+}
+
+void frmEnergiePW::visibleLeistung()
+{
+    grund(txtHman, fensterfarbe);
+    txtHman->setEnabled(true);
+    grund(LblPk, fensterfarbe);
+    LblPk->setEnabled(true);
+    grund(LblEta, fensterfarbe);
+}
+
+void frmEnergiePW::BerechnungQm3h()
+{
+    schreibe(txtQm3h, zahl(txtQls->text()) * 3.6, eineStelle);
+    neuerVolumenstrom();
+}
+
+void frmEnergiePW::neuerVolumenstrom()
+{
+    if (tageGegeben())
+        menge();
+    if (nachNull(txtHman))
+        Leistung();
+    if (tageGegeben())
+        Kosten();
+    visibleLeistung();
+}
+
+void frmEnergiePW::txtQls_KeyUp()
+{
+    ereignis::fehlerblock([this] { BerechnungQm3h(); }, [this] { txtQls->setText(QStringLiteral("0")); },
+                          texte::wertAuf0);
+}
+
+void frmEnergiePW::txtQm3h_KeyUp()
+{
+    ereignis::fehlerblock(
+        [this] {
+            schreibe(txtQls, zahl(txtQm3h->text()) / 3.6, QStringLiteral("##,##0.00 "));
+            neuerVolumenstrom();
+        },
+        [this] { txtQm3h->setText(QStringLiteral("0")); }, texte::wertAuf0);
+}
+
+// The reset to "0" changes the text once more and so runs these steps again.
+void frmEnergiePW::txtHman_Change()
+{
+    ereignis::fehlerblock(
+        [this] {
+            ListEta->setEnabled(true);
+            Leistung();
+            grund(txtPZhd, fensterfarbe);
+            txtPZhd->setEnabled(true);
+            if (tageGegeben())
+                Kosten();
+        },
+        [this] { txtHman->setText(QStringLiteral("0")); }, texte::wertAuf0);
+}
+
+// A choice that cannot be computed with the other inputs is taken back: the
+// efficiency, its list entry and the results it changed show what they
+// showed before, and nothing is chosen anew.
+void frmEnergiePW::ListEta_Click()
+{
+    const QString vorher = LblEta->text();
+    QLabel* const ergebnisse[] = {LblPk, lblkWha, lblEk_0, lblEkEuro_1};
+    QStringList alt;
+    for (QLabel* l : ergebnisse)
+        alt << l->text();
+    LblEta->setText(ListEta->currentItem()->text());
+    ereignis::fehlerblock(
+        [this] {
+            Leistung();
+            if (tageGegeben())
+                Kosten();
+            etaZeile = ListEta->currentRow();
+        },
+        [&] {
+            LblEta->setText(vorher);
+            eta.setzeText(vorher);
+            for (int i = 0; i < 4; ++i)
+                ergebnisse[i]->setText(alt[i]);
+            const QSignalBlocker still(ListEta);
+            ListEta->setCurrentRow(etaZeile);
+        },
+        texte::wertAuf0);
+}
+
+void frmEnergiePW::txtPZhd_KeyUp()
+{
+    ereignis::fehlerblock(
+        [this] {
+            if (zahl(txtPZhd->text()) > 24)
+                meldung::warnung(QStringLiteral("Tippfehler - Ein Tag hat nur 24 Stunden!"), texte::eingabeAendern);
+            if (tageGegeben()) {
+                schreibe(LblPZha, zahl(TxtPZda->text()) * zahl(txtPZhd->text()));
+                menge();
+                Kosten();
+            }
+            grund(TxtPZda, fensterfarbe);
+            TxtPZda->setEnabled(true);
+            umformatieren(TxtPZda, eineStelle);
+        },
+        [this] { txtPZhd->setText(QStringLiteral("0")); }, texte::wertAuf0);
+}
+
+// The hours per year follow the days whenever the hours per day are a
+// number, 0 included; otherwise the last hours per year stay.
+void frmEnergiePW::TxtPZda_KeyUp()
+{
+    ereignis::fehlerblock(
+        [this] {
+            if (zahl(TxtPZda->text()) > 365)
+                meldung::warnung(QStringLiteral("Tippfehler - Dieses Jahr hat sicher nur 365 Tage!"),
+                                 texte::eingabeAendern);
+            if (istZahl(txtPZhd->text()))
+                schreibe(LblPZha, zahl(TxtPZda->text()) * zahl(txtPZhd->text()));
+            grund(txtDMkw, fensterfarbe);
+            txtDMkw->setEnabled(true);
+            umformatieren(LblPZha, QStringLiteral("##,##0.0  "));
+            Kosten();
+            menge();
+        },
+        [this] { TxtPZda->setText(QStringLiteral("0")); }, texte::wertAuf0);
+}
+
+// The reset runs these steps once more with 0,25; setting the same text again
+// changes nothing and so cannot start them a third time.
+void frmEnergiePW::txtDMkw_Change()
+{
+    ereignis::fehlerblock([this] { Kosten(); }, [this] { txtDMkw->setText(QStringLiteral("0,25")); },
+                          texte::wertAuf(QStringLiteral("0,25")));
+}
+
+void frmEnergiePW::Command2_Click()
+{
+    fenster::zeige<frmEnergiePWInfo>();
+}
+
+void frmEnergiePW::Command1_Click()
+{
+    URL->setText(mdlInternet::Link::Homepage);
+    mdlInternet::OeffneLink(URL->text());
+}
+
+void frmEnergiePW::URL_Click()
+{
+    mdlInternet::OeffneLink(URL->text());
+}

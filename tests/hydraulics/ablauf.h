@@ -1,0 +1,115 @@
+#pragma once
+
+// Drives a window by steps written as text, as a user works it, and reads its
+// controls and message boxes back as text: a test row is a line of steps and
+// a line of expected texts.
+#include "fenster.h"
+#include "laufzeitfehler.h"
+#include "testhilfe.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QScrollBar>
+
+// "box+text" typed at the end, "box=text" typed over all ("box=" deletes it),
+// "box:text" pasted without a key, "name~" a key released, "knopf!" clicked,
+// "liste>text" that item clicked, "leiste>30" the scroll bar dragged there.
+inline void ablauf(QWidget* w, const QStringList& schritte)
+{
+    for (const QString& s : schritte) {
+        const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+=:~!>]")));
+        QWidget* c = kind<QWidget>(w, s.left(k).toUtf8().constData());
+        const QChar art = s.at(k);
+        const QString text = s.mid(k + 1);
+        auto* box = qobject_cast<QLineEdit*>(c);
+        auto* liste = qobject_cast<QListWidget*>(c);
+        if (box && (art == u'+' || art == u'=')) {
+            art == u'+' ? box->end(false) : box->selectAll();
+            text.isEmpty() ? QTest::keyClick(box, Qt::Key_Backspace) : tippe(box, text);
+        } else if (box && art == u':') {
+            box->setText(text);
+        } else if (art == u'~') {
+            QTest::keyClick(c, Qt::Key_End);
+        } else if (auto* knopf = qobject_cast<QAbstractButton*>(c)) {
+            klicke(knopf);
+        } else if (QListWidgetItem* e = liste ? liste->findItems(text, Qt::MatchExactly).value(0) : nullptr) {
+            liste->scrollToItem(e);
+            QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(e).center());
+        } else {
+            QVERIFY2(qobject_cast<QScrollBar*>(c), qPrintable(s));
+            static_cast<QScrollBar*>(c)->setValue(text.toInt());
+        }
+    }
+}
+
+// For expected texts "name=text" the actual ones in that form; "@name" reads
+// whether the control is enabled ("an", "aus").
+inline QStringList stand(QWidget* w, const QStringList& soll)
+{
+    QStringList t;
+    for (const QString& s : soll) {
+        const QString name = s.section(u'=', 0, 0);
+        const QWidget* c = kind<QWidget>(w, name.mid(name.startsWith(u'@')).toUtf8().constData());
+        t << name + u'=' + (name.startsWith(u'@') ? QString::fromLatin1(c->isEnabled() ? "an" : "aus")
+                                                  : c->property("text").toString());
+    }
+    return t;
+}
+
+// Records each box as "title: text" (line breaks as " | "), followed by the
+// texts of the watched controls at that moment in brackets.
+class Zeuge : public meldung::Anzeige {
+public:
+    Zeuge(QWidget* w, const QStringList& namen) : m_w(w), m_namen(namen), m_vorher(meldung::setzeAnzeige(this)) {}
+    ~Zeuge() override { meldung::setzeAnzeige(m_vorher); }
+    QStringList gesehen;
+    int zeige(const QString& text, const QString& titel, int stil) override
+    {
+        QStringList t;
+        for (const QString& n : m_namen)
+            t << kind<QWidget>(m_w, n.toUtf8().constData())->property("text").toString();
+        gesehen << titel + QStringLiteral(": ") + QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" | "))
+                       + (t.isEmpty() ? QString() : QStringLiteral(" [") + t.join(u'|') + u']')
+                       + (stil ? QStringLiteral(" {%1}").arg(stil) : QString());
+        return meldung::Ok;
+    }
+
+private:
+    QWidget* m_w;
+    QStringList m_namen;
+    meldung::Anzeige* m_vorher;
+};
+
+// An input error message as the Zeuge lists it.
+inline QString fehler(Fehler art, const QString& text, const QString& titel = QStringLiteral("Eingabefehler"))
+{
+    return titel + QStringLiteral(": ") + Laufzeitfehler(art).beschreibung() + QStringLiteral(" | ") + text;
+}
+
+// The columns of a row.
+inline void spalten()
+{
+    QTest::addColumn<QStringList>("schritte");
+    QTest::addColumn<QStringList>("soll");
+    QTest::addColumn<QStringList>("meldungen");
+}
+
+// Runs the current row on a fresh window of class T, the named controls
+// watched at each box.
+template <class T>
+void zeile(const QStringList& beobachtet = {})
+{
+    QFETCH(QStringList, schritte);
+    QFETCH(QStringList, soll);
+    QFETCH(QStringList, meldungen);
+    Testumgebung umgebung;
+    const auto schliessen = qScopeGuard([] { alleSchliessen(); });
+    QWidget* w = fenster::zeige<T>();
+    Zeuge zeuge(w, beobachtet);
+    ablauf(w, schritte);
+    QCOMPARE(stand(w, soll), soll);
+    QCOMPARE(zeuge.gesehen, meldungen);
+}
