@@ -1,8 +1,9 @@
 // Random numbers and texts through the number layer: reading, the plain
 // number text, the result patterns and Currency rounding. A value that breaks
 // a rule is printed exactly (decimal and hex), ready to become a row of
-// tst_zahlen. KELMO_FUZZ_SEED=<n> repeats a run, KELMO_FUZZ_ANZAHL=<n> sets
-// the count of values (a million by default, as many texts a fifth of it).
+// tst_zahlen. By default up to a million values and a fifth as many texts,
+// for three seconds at most; KELMO_FUZZ_SEED=<n> repeats a run,
+// KELMO_FUZZ_ANZAHL=<n> asks for that many values, however long it takes.
 #include "laufzeitfehler.h"
 #include "zahlen.h"
 
@@ -10,7 +11,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -253,8 +253,7 @@ private slots:
         const QByteArray gesetzt = qgetenv("KELMO_FUZZ_SEED");
         const quint64 saat = gesetzt.isEmpty() ? std::random_device{}() : gesetzt.toULongLong();
         const int bestellt = qEnvironmentVariableIntValue("KELMO_FUZZ_ANZAHL");
-        // A million by default, but no longer than a few seconds (the
-        // sanitizer build is several times slower).
+        // The sanitizer build is several times slower: the time bounds it.
         const qsizetype anzahl = bestellt > 0 ? bestellt : 1000000;
         QElapsedTimer uhr;
         uhr.start();
