@@ -3,10 +3,11 @@
 // that opens it; by name, as the command line does, the few that nothing
 // opens) and gets random actions on its own controls: typing, keys, pastes,
 // clicks on buttons, options, check boxes, list rows and tabs, scroll-bar
-// values, its own menu commands, and now and then a main menu command (the
-// close rule), after which it is opened again. After every action the program
-// still runs, no visible text reads "nan" or "inf", and every message box
-// carries a title and a text that the program's own sources define.
+// values, its own menu commands, mouse moves, closing, and now and then a main
+// menu command (the close rule); a closed window is opened again. After every
+// action the program still runs, no visible, copied or printed text reads
+// "nan" or "inf", and every message box carries a title and a text that the
+// program's own sources define.
 //
 // KELMO_MONKEY_SEED=<n> repeats a run (one window alone: tst_affe affe:frmX);
 // KELMO_MONKEY_ACTIONS=<n> sets the count of actions per window.
@@ -16,24 +17,8 @@
 #include "testhilfe.h"
 #include "texte.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAbstractSlider>
-#include <QAbstractSpinBox>
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QDirIterator>
-#include <QLineEdit>
-#include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QRegularExpression>
-#include <QTabBar>
 #include <QTest>
-#include <QTextEdit>
+#include <QtWidgets>
 
 #include <csignal>
 #include <cstdio>
@@ -106,15 +91,15 @@ QStringList sichtbareTexte(QWidget* fenster)
     return t;
 }
 
-// The leaf commands of the menu bars in a window.
-QList<QAction*> menuepunkte(QWidget* w)
+// Every printed line, where the test environment records the printer.
+template <class Umgebung>
+QStringList gedruckt(const Umgebung& u)
 {
-    QList<QAction*> punkte;
-    for (QMenuBar* leiste : w->findChildren<QMenuBar*>())
-        for (QAction* a : leiste->findChildren<QAction*>())
-            if (!a->menu() && !a->isSeparator() && a->isEnabled() && !a->objectName().isEmpty())
-                punkte << a;
-    return punkte;
+    QStringList zeilen;
+    if constexpr (requires { u.drucker.seiten.at(0).zeilen; })
+        for (const auto& seite : u.drucker.seiten)
+            zeilen += seite.zeilen;
+    return zeilen;
 }
 
 template <class T>
@@ -127,18 +112,38 @@ QList<T*> bedienbar(QWidget* w)
     return liste;
 }
 
-// The offscreen platform's notes on what it cannot do are left out.
-QtMessageHandler vorher = nullptr;
-void leise(QtMsgType art, const QMessageLogContext& ort, const QString& text)
+// The named leaf commands of the menu bars in a window.
+QList<QAction*> menuepunkte(QWidget* w)
 {
-    if (!text.startsWith(u"This plugin does not support"))
-        vorher(art, ort, text);
+    QList<QAction*> punkte;
+    for (QMenuBar* leiste : w->findChildren<QMenuBar*>())
+        for (QAction* a : leiste->findChildren<QAction*>())
+            if (!a->menu() && !a->isSeparator() && a->isEnabled() && !a->objectName().isEmpty())
+                punkte << a;
+    return punkte;
+}
+
+// Clicks the named button or chooses the named menu command of a window.
+void bediene(QWidget* w, const QString& name)
+{
+    if (auto* b = w ? w->findChild<QAbstractButton*>(name) : nullptr)
+        klicke(b);
+    else if (auto* a = w ? w->findChild<QAction*>(name) : nullptr)
+        a->trigger();
 }
 
 void verarbeite()
 {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The offscreen platform's notes on what it cannot do are left out.
+QtMessageHandler vorher = nullptr;
+void leise(QtMsgType art, const QMessageLogContext& ort, const QString& text)
+{
+    if (!text.startsWith(u"This plugin does not support"))
+        vorher(art, ort, text);
 }
 
 // Answers every box: OK, or yes or no at random; records it.
@@ -152,8 +157,8 @@ public:
     }
 };
 
-// What is printed when the run ends: the seed and the last actions. Also
-// from a crash or a sanitizer report.
+// The seed and the last actions, printed when the run fails, also from a
+// crash or a sanitizer report.
 QByteArray protokoll;
 void druckeProtokoll()
 {
@@ -176,10 +181,23 @@ quint64 fnv(const QString& s)
     return h;
 }
 
+QString kurz(const QString& s)
+{
+    return s.size() > 40 ? s.left(40) + QStringLiteral("…(%1 Zeichen)").arg(s.size()) : s;
+}
+
+QString name(QObject* o)
+{
+    return o->objectName().isEmpty() ? QString::fromUtf8(o->metaObject()->className()) : o->objectName();
+}
+
 struct Weg {
     QString beschreibung;
     std::function<void()> oeffne;
 };
+
+// An action: what it does, and doing it.
+using Schritt = QPair<QString, std::function<void()>>;
 
 } // namespace
 
@@ -208,15 +226,6 @@ class TestAffe : public QObject {
             if (QWidget* w = fenster::offen(name); w && w->isVisible())
                 n << name;
         return n;
-    }
-
-    // Clicks the named button or chooses the named menu command of a window.
-    static void bediene(QWidget* w, const QString& name)
-    {
-        if (auto* b = w ? w->findChild<QAbstractButton*>(name) : nullptr)
-            klicke(b);
-        else if (auto* a = w ? w->findChild<QAction*>(name) : nullptr)
-            a->trigger();
     }
 
     void schliesseAlle()
@@ -259,50 +268,46 @@ class TestAffe : public QObject {
         return s;
     }
 
-    static QString kurz(const QString& s)
-    {
-        return s.size() > 40 ? s.left(40) + QStringLiteral("…(%1 Zeichen)").arg(s.size()) : s;
-    }
-
-    // One random action on the window: what it does, and doing it.
-    struct Schritt {
-        QString was;
-        std::function<void()> tu;
-    };
+    // One random action among those the window offers now, by weight.
     Schritt aktion(QWidget* w)
     {
-        QList<QWidget*> steuer = bedienbar<QWidget>(w), tippbar, fokus;
+        QList<QWidget*> steuer = bedienbar<QWidget>(w), tippbar, fokus, offen;
         for (QWidget* k : steuer) {
-            if (qobject_cast<QLineEdit*>(k) || qobject_cast<QPlainTextEdit*>(k) || qobject_cast<QTextEdit*>(k)
-                || qobject_cast<QAbstractSpinBox*>(k))
+            if (k->inherits("QLineEdit") || k->inherits("QPlainTextEdit") || k->inherits("QTextEdit")
+                || k->inherits("QAbstractSpinBox"))
                 tippbar << k;
             if (k->focusPolicy() & Qt::TabFocus)
                 fokus << k;
         }
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (t != haupt && t->isVisible() && fenster::bekannt(t->objectName()))
+                offen << t;
         const auto knoepfe = bedienbar<QAbstractButton>(w);
         const auto listen = bedienbar<QAbstractItemView>(w);
         const auto reiter = bedienbar<QTabBar>(w);
         const auto regler = bedienbar<QAbstractSlider>(w);
-        const auto eigeneMenues = menuepunkte(w);
-        const auto name = [](QObject* o) {
-            return o->objectName().isEmpty() ? QString::fromUtf8(o->metaObject()->className()) : o->objectName();
-        };
-        // The actions this window offers now, each with its weight.
+        const auto eigene = menuepunkte(w);
         QList<QPair<int, std::function<Schritt()>>> moeglich;
         const auto biete = [&](bool geht, int gewicht, std::function<Schritt()> plan) {
             if (geht)
                 moeglich.append({gewicht, std::move(plan)});
         };
-        biete(!tippbar.isEmpty(), 25, [&]() -> Schritt {
+        // Typing, over a selection now and then, or pasting.
+        biete(!tippbar.isEmpty(), 29, [&]() -> Schritt {
             QPointer<QWidget> box = wahl(tippbar);
             const QString s = zufallstext();
-            const bool alles = bis(3) == 0;
-            return {name(box) + (alles ? QStringLiteral(": alles markieren, tippe \"%1\"")
-                                       : QStringLiteral(": tippe \"%1\""))
+            const int wie = bis(7); // 0, 1: select all first; 2: paste
+            if (wie == 2 && QGuiApplication::platformName() == u"offscreen") // its clipboard is in-process
+                return {name(box) + QStringLiteral(": füge \"%1\" ein").arg(kurz(s)), [box, s] {
+                            QGuiApplication::clipboard()->setText(s);
+                            box->setFocus();
+                            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+                        }};
+            return {name(box) + (wie < 2 ? QStringLiteral(": alles markieren, tippe \"%1\"") : QStringLiteral(": tippe \"%1\""))
                                     .arg(kurz(s)),
-                    [box, s, alles] {
+                    [box, s, wie] {
                         box->setFocus();
-                        if (alles)
+                        if (wie < 2)
                             QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
                         for (const QChar c : s)
                             if (box)
@@ -310,26 +315,14 @@ class TestAffe : public QObject {
                     }};
         });
         biete(!fokus.isEmpty(), 12, [&]() -> Schritt {
-            static const QList<QPair<Qt::Key, const char*>> tasten = {
-                {Qt::Key_Backspace, "Rücktaste"}, {Qt::Key_Delete, "Entf"}, {Qt::Key_Return, "Enter"},
-                {Qt::Key_Tab, "Tab"},     {Qt::Key_Escape, "Esc"},    {Qt::Key_Space, "Leertaste"},
-                {Qt::Key_Up, "Hoch"},     {Qt::Key_Down, "Runter"},   {Qt::Key_Left, "Links"},
-                {Qt::Key_Home, "Pos1"}};
+            static const Qt::Key tasten[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Tab,
+                                             Qt::Key_Escape,    Qt::Key_Space,  Qt::Key_Up,     Qt::Key_Down,
+                                             Qt::Key_Left,      Qt::Key_Home};
             QWidget* k = wahl(fokus);
-            const auto [taste, wort] = wahl(tasten);
-            return {name(k) + QStringLiteral(": ") + QString::fromUtf8(wort), [k, taste = taste] {
+            const Qt::Key taste = tasten[bis(std::size(tasten))];
+            return {name(k) + QStringLiteral(": Taste ") + QKeySequence(taste).toString(), [k, taste] {
                         k->setFocus();
                         QTest::keyClick(k, taste);
-                    }};
-        });
-        // The offscreen platform's clipboard lives in this process only.
-        biete(!tippbar.isEmpty() && QGuiApplication::platformName() == u"offscreen", 4, [&]() -> Schritt {
-            QWidget* box = wahl(tippbar);
-            const QString s = zufallstext();
-            return {name(box) + QStringLiteral(": füge \"%1\" ein").arg(kurz(s)), [box, s] {
-                        QGuiApplication::clipboard()->setText(s);
-                        box->setFocus();
-                        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
                     }};
         });
         biete(!knoepfe.isEmpty(), 15, [&]() -> Schritt {
@@ -338,12 +331,11 @@ class TestAffe : public QObject {
         });
         biete(!listen.isEmpty(), 6, [&]() -> Schritt {
             QAbstractItemView* v = wahl(listen);
-            const int zeilen = v->model() ? v->model()->rowCount(v->rootIndex()) : 0;
-            const int z = bis(zeilen);
-            return {name(v) + QStringLiteral(": klicke Zeile %1").arg(z), [v, z, zeilen] {
-                        if (z >= zeilen)
+            const QModelIndex i = v->model() ? v->model()->index(bis(v->model()->rowCount(v->rootIndex())), 0, v->rootIndex())
+                                             : QModelIndex();
+            return {name(v) + QStringLiteral(": klicke Zeile %1").arg(i.row()), [v, i] {
+                        if (!i.isValid())
                             return;
-                        const QModelIndex i = v->model()->index(z, 0, v->rootIndex());
                         v->scrollTo(i);
                         QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(i).center());
                     }};
@@ -360,12 +352,12 @@ class TestAffe : public QObject {
                                       : s->minimum() + bis(qint64(s->maximum()) - s->minimum() + 1);
             return {name(s) + QStringLiteral(" = %1").arg(v), [s, v] { s->setValue(v); }};
         });
-        biete(!eigeneMenues.isEmpty(), 3, [&]() -> Schritt {
-            QAction* a = wahl(eigeneMenues);
+        biete(!eigene.isEmpty(), 3, [&]() -> Schritt {
+            QAction* a = wahl(eigene);
             return {QStringLiteral("Menü des Fensters: ") + a->objectName(), [a] { a->trigger(); }};
         });
         biete(true, 6, [&]() -> Schritt {
-            QWidget* k = bis(steuer.size() + 1) == 0 ? w : wahl(steuer); // the window's background too
+            QWidget* k = bis(steuer.size() + 1) == 0 ? w : wahl(steuer); // the background too
             const QPoint p(bis(k->width()), bis(k->height()));
             const bool klick = bis(2);
             return {name(k) + (klick ? QStringLiteral(": Mausklick auf %1,%2") : QStringLiteral(": Maus auf %1,%2"))
@@ -377,14 +369,9 @@ class TestAffe : public QObject {
                             QTest::mouseClick(k, Qt::LeftButton, {}, p);
                     }};
         });
-        // A window closed by its close box, this one or another; and the
-        // close rule. This window is opened again afterwards.
+        // A window closed by its close box, this one or another.
         biete(true, 1, [&]() -> Schritt {
-            QList<QWidget*> offen;
-            for (QWidget* t : QApplication::topLevelWidgets())
-                if (t != haupt && t->isVisible() && fenster::bekannt(t->objectName()))
-                    offen << t;
-            QWidget* t = offen.contains(w) && bis(2) ? w : wahl(offen);
+            QWidget* t = offen.isEmpty() || bis(2) ? w : wahl(offen);
             return {QStringLiteral("schließe ") + name(t), [t] { t->close(); }};
         });
         biete(true, 2, [&]() -> Schritt {
@@ -406,41 +393,34 @@ class TestAffe : public QObject {
         letzte.push_back(was);
         if (letzte.size() > 20)
             letzte.pop_front();
-        QString text = QStringLiteral("Affe: KELMO_MONKEY_SEED=%1 (%2), die letzten Aktionen:\n").arg(saat).arg(QString::fromUtf8(QTest::currentDataTag()));
+        QString text = QStringLiteral("Affe: KELMO_MONKEY_SEED=%1 (%2), die letzten Aktionen:\n")
+                           .arg(saat)
+                           .arg(QString::fromUtf8(QTest::currentDataTag()));
         for (const QString& l : letzte)
             text += QStringLiteral("  ") + l + u'\n';
         protokoll = text.toUtf8();
     }
 
-    // Every printed line, where the test environment records the printer.
-    template <class Umgebung>
-    static QStringList gedruckt(const Umgebung& u)
+    // What the program showed, copied and printed since the last look.
+    QString pruefeAusgaben(qsizetype& boxen, qsizetype& ablage, qsizetype& druck)
     {
-        QStringList zeilen;
-        if constexpr (requires { u.drucker.seiten.at(0).zeilen; })
-            for (const auto& seite : u.drucker.seiten)
-                zeilen += seite.zeilen;
-        return zeilen;
-    }
-
-    void pruefeAusgaben(qsizetype& boxen, qsizetype& ablage, qsizetype& druck, QString& fehler)
-    {
+        QStringList schlecht;
         for (; boxen < anzeige.boxen.size(); ++boxen)
-            if (!eigeneMeldung(anzeige.boxen.at(boxen)))
-                fehler = QStringLiteral("fremde Meldung \"%1\", Titel \"%2\"")
-                             .arg(anzeige.boxen.at(boxen).text, anzeige.boxen.at(boxen).titel);
-        for (; ablage < umgebung->ablage.schritte.size(); ++ablage)
-            if (zeigtUnzahl(umgebung->ablage.schritte.at(ablage)))
-                fehler = QStringLiteral("Zwischenablage: ") + umgebung->ablage.schritte.at(ablage);
+            if (const Box& b = anzeige.boxen.at(boxen); !eigeneMeldung(b))
+                schlecht << QStringLiteral("fremde Meldung \"%1\", Titel \"%2\"").arg(b.text, b.titel);
+        for (const QString& t : umgebung->ablage.schritte.mid(std::exchange(ablage, umgebung->ablage.schritte.size())))
+            if (zeigtUnzahl(t))
+                schlecht << QStringLiteral("Zwischenablage: ") + t;
         const QStringList zeilen = gedruckt(*umgebung);
-        for (; druck < zeilen.size(); ++druck)
-            if (zeigtUnzahl(zeilen.at(druck)))
-                fehler = QStringLiteral("Druck: ") + zeilen.at(druck);
+        for (const QString& t : zeilen.mid(std::exchange(druck, zeilen.size())))
+            if (zeigtUnzahl(t))
+                schlecht << QStringLiteral("Druck: ") + t;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->isVisible())
                 for (const QString& t : sichtbareTexte(top))
                     if (zeigtUnzahl(t))
-                        fehler = top->objectName() + QStringLiteral(" zeigt \"%1\"").arg(kurz(t));
+                        schlecht << top->objectName() + QStringLiteral(" zeigt \"%1\"").arg(kurz(t));
+        return schlecht.join(u'\n');
     }
 
 public:
@@ -470,6 +450,8 @@ private slots:
             sigaction(s, &neu, &vorige[s]);
         }
 
+        // The program's own texts: its literals, the shared reset text with
+        // each of them, the error descriptions.
         for (const QString& ordner : QStringLiteral(KELMO_ORDNER).split(u',')) {
             QDirIterator it(QStringLiteral(KELMO_QUELLEN "/") + ordner, {"*.cpp", "*.h"}, QDir::Files,
                             QDirIterator::Subdirectories);
@@ -506,7 +488,7 @@ private slots:
             schliesseAlle();
         }
         // ... then the buttons and menu commands of the windows found so far;
-        // after a control opened a window, its window is opened afresh.
+        // after a control opened a window, its window is opened afresh ...
         QStringList warteschlange = wege.keys(), gefunden;
         for (qsizetype k = 0; k < warteschlange.size(); ++k) {
             const QString oeffner = warteschlange.at(k);
@@ -544,7 +526,7 @@ private slots:
                     frisch();
             }
         }
-        // A way found after other clicks must also work from the start.
+        // ... and each of these ways must work from the start ...
         for (const QString& name : gefunden) {
             schliesseAlle();
             wege[name].oeffne();
@@ -555,7 +537,7 @@ private slots:
             }
         }
         schliesseAlle();
-        // ... and by name, as the command line opens it, the rest.
+        // ... the rest by name, as the command line opens it.
         for (const QString& name : fenster::namen())
             if (!wege.contains(name))
                 wege[name] = {QStringLiteral("Kommandozeile"), [name] { fenster::zeige(name); }};
@@ -599,8 +581,8 @@ private slots:
                         fehler = QStringLiteral("öffnet sich nicht");
                 } else if (i < anzahl) {
                     const Schritt s = aktion(w);
-                    merke(QStringLiteral("%1: %2").arg(i).arg(s.was));
-                    s.tu();
+                    merke(QStringLiteral("%1: %2").arg(i).arg(s.first));
+                    s.second();
                     verarbeite();
                 }
             } catch (const std::exception& e) {
@@ -611,7 +593,7 @@ private slots:
             if (!haupt || QTest::currentTestFailed())
                 fehler = haupt ? QStringLiteral("Test gescheitert") : QStringLiteral("Hauptfenster weg");
             if (fehler.isEmpty())
-                pruefeAusgaben(boxen, ablage, druck, fehler);
+                fehler = pruefeAusgaben(boxen, ablage, druck);
         }
         schliesseAlle();
         if (!fehler.isEmpty()) {
