@@ -255,6 +255,7 @@ private slots:
         const int bestellt = qEnvironmentVariableIntValue("KELMO_FUZZ_ANZAHL");
         // The sanitizer build is several times slower: the time bounds it.
         const qsizetype anzahl = bestellt > 0 ? bestellt : 1000000;
+        qInfo("KELMO_FUZZ_SEED=%llu", saat); // before anything can crash
         QElapsedTimer uhr;
         uhr.start();
         Zufall z(saat);
@@ -266,8 +267,7 @@ private slots:
             if (bestellt <= 0 && i % 1024 == 0 && uhr.elapsed() > 3000)
                 break;
         }
-        qInfo("KELMO_FUZZ_SEED=%llu: %lld Zahlen, %lld Texte in %lld ms", saat, qlonglong(i), qlonglong(i / 5),
-              qlonglong(uhr.elapsed()));
+        qInfo("%lld Zahlen, %lld Texte in %lld ms", qlonglong(i), qlonglong(i / 5), qlonglong(uhr.elapsed()));
         if (!fehler.isEmpty())
             QFAIL(qPrintable(QStringLiteral("KELMO_FUZZ_SEED=%1\n").arg(saat) + fehler.join(u'\n')));
     }
