@@ -17,6 +17,7 @@
 #include "frmGroseKAInfo5.h"
 #include "frmNagel.h"
 #include "frmNutzungsrechte.h"
+#include "frmPyramidenstumpf.h"
 #include "frmSchlamm.h"
 #include "frmSchlammA.h"
 #include "frmSchlammB.h"
@@ -43,6 +44,7 @@ void registriereFenster()
         // treatment
         eintrag<frmCs>(),
         eintrag<frmEW>(),
+        eintrag<frmPyramidenstumpf>(),
         eintrag<frmSchlamm>(),
         eintrag<frmSchlammA>(),
         eintrag<frmSchlammB>(),

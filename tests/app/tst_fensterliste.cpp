@@ -24,8 +24,6 @@ const QList<QPair<QString, QString>> nochNichtGebaut = {
     {"Bodendruck", "frmBodendruck"},
     {"Regen", "frmRegenspende"},
     {"natürlichTeiche", "frm_natürl_bel_Teich"},
-    {"KOnstruktion", "frmPyramidenstumpf"},
-    {"Pyramidenstumpf", "frmPyramidenstumpf"},
     {"Entwässerung", "frmSchlammEindick"},
     {"LeistungPumpen", "frmEnergiePW"},
     {"EnergiekostenPumpen", "frmEnergiePW"},
