@@ -3,6 +3,7 @@
 
 #include "fenster.h"
 
+#include "frm_natürl_bel_Teich.h"
 #include "frmAutor.h"
 #include "frmCs.h"
 #include "frmEuro.h"
@@ -42,6 +43,7 @@ void registriereFenster()
         eintrag<frmGefaelle_gegeben>(),
         eintrag<frmGefaelle_gesucht>(),
         // treatment
+        eintrag<frm_natürl_bel_Teich>(),
         eintrag<frmCs>(),
         eintrag<frmEW>(),
         eintrag<frmPyramidenstumpf>(),

@@ -23,7 +23,6 @@ const QList<QPair<QString, QString>> nochNichtGebaut = {
     {"Bodenausfluss", "frmhyAusfluss"},
     {"Bodendruck", "frmBodendruck"},
     {"Regen", "frmRegenspende"},
-    {"natürlichTeiche", "frm_natürl_bel_Teich"},
     {"Entwässerung", "frmSchlammEindick"},
     {"LeistungPumpen", "frmEnergiePW"},
     {"EnergiekostenPumpen", "frmEnergiePW"},
