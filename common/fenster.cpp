@@ -57,6 +57,13 @@ bool bekannt(const QString& name)
     return fabriken().contains(name);
 }
 
+QStringList namen()
+{
+    QStringList n = fabriken().keys();
+    n.sort();
+    return n;
+}
+
 QWidget* offen(const QString& name)
 {
     return instanzen().value(name).data();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <initializer_list>
@@ -36,6 +37,8 @@ constexpr Eintrag eintrag()
 void registriere(std::initializer_list<Eintrag> eintraege);
 void registriere(const char* name, Fabrik fabrik);
 bool bekannt(const QString& name);
+// The names of all windows made known, in alphabetical order.
+QStringList namen();
 
 // The open instance, or nullptr.
 QWidget* offen(const QString& name);
