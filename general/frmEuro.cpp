@@ -232,8 +232,8 @@ void frmEuro::Kopierformat()
     // their own, show it only from the style sheet.
     const QColor weiss = QApplication::palette().color(QPalette::Base);
     aussehen::farbe(this, QPalette::Window, weiss);
-    for (QWidget* x : std::initializer_list<QWidget*>{Label1_1, Label1_2, Label1_3, Label1_4, Label1_5, Label1_6,
-                                                      Frame1}) {
+    for (QWidget* x :
+         std::initializer_list<QWidget*>{Label1_1, Label1_2, Label1_3, Label1_4, Label1_5, Label1_6, Frame1}) {
         aussehen::farbe(x, QPalette::Window, weiss);
         x->setAutoFillBackground(true);
     }

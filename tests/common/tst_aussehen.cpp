@@ -47,9 +47,8 @@ private slots:
             aussehen::rosa(w, false);
         });
         QTest::newRow("rolle") << Schritt([](QWidget* w) { aussehen::setzeRolle(w, "rot"); });
-        QTest::newRow("eigener stil") << Schritt([](QWidget* w) {
-            aussehen::eigenerStil(w, QStringLiteral("QLabel { color: rgb(0, 0, 255); }"));
-        });
+        QTest::newRow("eigener stil") << Schritt(
+            [](QWidget* w) { aussehen::eigenerStil(w, QStringLiteral("QLabel { color: rgb(0, 0, 255); }")); });
     }
     void umschaltenBehaeltSchriftUndFarbe()
     {
