@@ -41,7 +41,6 @@ private slots:
     {
         QTest::addColumn<Schritt>("schritt");
         QTest::newRow("warnung an") << Schritt([](QWidget* w) { aussehen::warnung(w, true); });
-        QTest::newRow("warnung zurück") << Schritt([](QWidget* w) { aussehen::warnung(w, false); });
         QTest::newRow("rosa an und aus") << Schritt([](QWidget* w) {
             aussehen::rosa(w, true);
             aussehen::rosa(w, false);
@@ -55,9 +54,7 @@ private slots:
         QFETCH(Schritt, schritt);
         Testumgebung umgebung;
         QWidget fenster;
-        QFont gross = fenster.font();
-        gross.setPointSize(17);
-        fenster.setFont(gross);
+        fenster.setFont(QFont(fenster.font().family(), 17));
         auto* l = new QLabel(QStringLiteral("x"), &fenster);
         fenster.show();
         const QColor eigen(10, 20, 30);
@@ -79,11 +76,8 @@ private slots:
         fenster.show();
         aussehen::rosa(l, true);
         QCOMPARE(l->palette().color(QPalette::Window), QColor(255, 192, 192));
-        aussehen::warnung(l, true);
-        QCOMPARE(l->palette().color(QPalette::Window), QColor(255, 192, 192));
         aussehen::rosa(l, false);
         QCOMPARE(l->palette().color(QPalette::Window), gelb);
-        QCOMPARE(l->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     }
 };
 
