@@ -3,6 +3,7 @@
 
 #include "fenster.h"
 
+#include "frm_natürl_bel_Teich.h"
 #include "frmAutor.h"
 #include "frmBSB.h"
 #include "frmBodendruck.h"
@@ -27,6 +28,7 @@
 #include "frmNagel.h"
 #include "frmNutzungsrechte.h"
 #include "frmRegenspende.h"
+#include "frmPyramidenstumpf.h"
 #include "frmSchlamm.h"
 #include "frmSchlammA.h"
 #include "frmSchlammB.h"
@@ -59,8 +61,10 @@ void registriereFenster()
         eintrag<frmRegenspende>(),
         // treatment
         eintrag<frmBSB>(),
+        eintrag<frm_natürl_bel_Teich>(),
         eintrag<frmCs>(),
         eintrag<frmEW>(),
+        eintrag<frmPyramidenstumpf>(),
         eintrag<frmSchlamm>(),
         eintrag<frmSchlammA>(),
         eintrag<frmSchlammB>(),

@@ -1,7 +1,10 @@
 #include "aussehen.h"
 
 #include <QApplication>
+#include <QBrush>
+#include <QColor>
 #include <QFile>
+#include <QFont>
 #include <QStyle>
 #include <QVariant>
 #include <QWidget>
@@ -9,16 +12,34 @@
 namespace aussehen {
 namespace {
 
-// A changed property takes effect only when the style looks at the control
-// again.
+// A control that the style sheet has set up takes a change of its state or
+// its palette only when it is set up again. Setting up again brings back the
+// palette the control had at first, and gives it the application's font
+// instead of the one it took from its window (under a style sheet a control
+// inherits no font once it is set up), so the font it showed is kept. A
+// control not yet set up needs none of this: its first setting up sees the
+// change.
+template <class Aenderung>
+void richteNeuEin(QWidget* w, Aenderung aenderung)
+{
+    if (!w->testAttribute(Qt::WA_WState_Polished)) {
+        aenderung();
+        return;
+    }
+    const QFont schrift = w->font();
+    w->style()->unpolish(w);
+    aenderung();
+    w->style()->polish(w);
+    if (w->font() != schrift)
+        w->setFont(schrift);
+    w->update();
+}
+
 void setze(QWidget* w, const char* eigenschaft, const QVariant& wert)
 {
     if (w->property(eigenschaft) == wert)
         return;
-    w->setProperty(eigenschaft, wert);
-    w->style()->unpolish(w);
-    w->style()->polish(w);
-    w->update();
+    richteNeuEin(w, [&] { w->setProperty(eigenschaft, wert); });
 }
 
 } // namespace
@@ -32,7 +53,9 @@ void anwenden()
 
 void setzeRolle(QWidget* w, const char* rolle)
 {
-    setze(w, "rolle", QString::fromLatin1(rolle));
+    // Without a role the control has no such property at all.
+    const QString r = QString::fromLatin1(rolle);
+    setze(w, "rolle", r.isEmpty() ? QVariant() : QVariant(r));
 }
 
 void warnung(QWidget* w, bool an)
@@ -42,7 +65,44 @@ void warnung(QWidget* w, bool an)
 
 void rosa(QWidget* w, bool an)
 {
-    setze(w, "rosa", an);
+    if (w->property("rosa").toBool() == an)
+        return;
+    // A control with a role takes the pink from the style sheet. Any other
+    // has it in its palette, which the style sheet leaves alone, so that a
+    // frame of the platform's own keeps its shades; off, the palette gets
+    // back the background it had.
+    static const QColor pink(255, 192, 192);
+    const QPalette::ColorRole grund[] = {QPalette::Window, QPalette::Base};
+    richteNeuEin(w, [&] {
+        w->setProperty("rosa", an);
+        QPalette p = w->palette();
+        if (an)
+            w->setProperty("rosaVorher", QVariant::fromValue(p));
+        const QPalette vorher = w->property("rosaVorher").value<QPalette>();
+        for (const QPalette::ColorRole r : grund)
+            for (const auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                p.setBrush(g, r, an ? QBrush(pink) : vorher.brush(g, r));
+        w->setPalette(p);
+    });
+}
+
+void farbe(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe)
+{
+    // Put in between, the colour is part of the palette that setting up
+    // again brings back.
+    richteNeuEin(w, [&] {
+        QPalette p = w->palette();
+        p.setColor(rolle, farbe);
+        w->setPalette(p);
+    });
+}
+
+void eigenerStil(QWidget* w, const QString& stil)
+{
+    const QFont schrift = w->font();
+    w->setStyleSheet(stil);
+    if (w->font() != schrift)
+        w->setFont(schrift);
 }
 
 } // namespace aussehen

@@ -1,13 +1,21 @@
 #pragma once
 
+#include <QPalette>
+
+class QColor;
+class QString;
 class QWidget;
 
 // The look of the program: one application style sheet
 // (resources/kelmo.qss), keyed by the dynamic property `rolle` that a form
-// sets on its controls:
+// sets on its controls (several roles separated by blanks):
 //   "ergebnis"  a result field: bordered box on the text background
+//   "rahmen"    a label with the single border, on the window background
 //   "eingabe"   an input box or list on light yellow
-//   "rot"       a text that is red by design
+//   "menue"     on the system's menu colour
+//   "knopf"     on the system's button face
+//   "weiss"     on the system's window colour (white in most themes)
+//   "rot"       a text that is red by design (a shape: a red outline)
 // Warnings switch a control's state on top of its role (see below). Colours
 // that are system colours are palette roles, so the desktop theme holds (the
 // information text box of info/infoTextfeld sets its system colours itself:
@@ -18,13 +26,26 @@ namespace aussehen {
 // test environment does the same).
 void anwenden();
 
-// Gives a control made in code its role.
+// Gives a control its role, also one made in code; an empty role takes the
+// role away, and the control shows the plain look of its kind.
 void setzeRolle(QWidget* w, const char* rolle);
 
 // A warning colours the text red; taking it back sets the text to the
 // system's button-text colour, not back to the design colour.
 void warnung(QWidget* w, bool an);
-// A warning background: pink (&H00C0C0FF); off, the role's background again.
+// A warning background: pink (&H00C0C0FF); off, the role's background again
+// (for a control without a role, the background it had).
 void rosa(QWidget* w, bool an);
+
+// A colour that only this control has, in its palette: a system colour that
+// the style sheet cannot name (the tooltip background), or a design colour
+// that a warning later replaces. Unlike a plain setPalette() it also holds
+// when the control is set up again for a role or a warning.
+void farbe(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe);
+
+// A small style sheet of the control's own, given while the window is open
+// (a look only this window has). The control keeps the font it shows, also
+// one it takes from its window.
+void eigenerStil(QWidget* w, const QString& stil);
 
 } // namespace aussehen

@@ -7,6 +7,7 @@
 
 // The link addresses live with the information windows.
 #include "mdlInternet.h"
+#include "aussehen.h"
 #include "ereignisse.h"
 #include "fenster.h"
 #include "meldung.h"
@@ -21,23 +22,6 @@
 using namespace rechnen;
 
 namespace {
-
-const QColor rot(255, 0, 0);
-const QColor rosa(255, 192, 192);
-
-void schrift(QWidget* w, const QColor& farbe)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, farbe);
-    w->setPalette(p);
-}
-
-void hintergrund(QWidget* w, const QColor& farbe)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, farbe);
-    w->setPalette(p);
-}
 
 // A formatted result that shows a negative number; a value that rounded to
 // zero shows none.
@@ -66,18 +50,19 @@ frmgroseKA::frmgroseKA(QWidget* parent) : QWidget(parent)
     punkt(Problemlösung, "Problemlösung", QStringLiteral("Auch eine Lösung!"));
     layout()->setMenuBar(leiste);
 
-    // Room for the longest verdict, and for every wrapped caption: with a
-    // wider font than the design's the window grows downwards.
-    Label5_0->setMinimumHeight(3 * QFontMetrics(Label5_0->font()).lineSpacing());
-    resize(width(), qMax(height(), layout()->totalHeightForWidth(width())));
-
-    // Results on the tooltip background; the verdict in black.
+    // Results on the tooltip background; the verdict in black until the
+    // first run colours it.
     const QColor gelb = palette().color(QPalette::ToolTipBase);
     for (QLabel* l : {lblvorhReserveEW, lblvorhReserveProzent, lblzulReserveEW, lblAusbaugrößeGebührenfähig,
                       lblKostenanteilBBNKDM, lblBei1, lblKostenanteilgebührenfähig, lblBei2,
                       lblnichtGebührenfähigDM, lblNichtGebührenfähigProzent})
-        hintergrund(l, gelb);
-    schrift(Label5_0, Qt::black);
+        aussehen::farbe(l, QPalette::Window, gelb);
+    aussehen::farbe(Label5_0, QPalette::WindowText, Qt::black);
+
+    // Room for the longest verdict, and for every wrapped caption: with a
+    // wider font than the design's the window grows downwards.
+    Label5_0->setMinimumHeight(3 * QFontMetrics(Label5_0->font()).lineSpacing());
+    resize(width(), qMax(height(), layout()->totalHeightForWidth(width())));
     Image1->setPixmap(QIcon(QStringLiteral(":/icons/kelmo.svg")).pixmap(QSize(24, 24)));
 
     ereignis::click(Command1, [this] { Command1_Click(); });
@@ -145,23 +130,23 @@ void frmgroseKA::Berechnung()
 
             // Warning colours stay until the window is closed.
             if (negativ(lblvorhReserveEW))
-                schrift(lblvorhReserveEW, rot);
+                aussehen::warnung(lblvorhReserveEW, true);
             if (negativ(lblvorhReserveProzent))
-                schrift(lblvorhReserveProzent, rot);
+                aussehen::warnung(lblvorhReserveProzent, true);
             if (!negativ(lblnichtGebührenfähigDM)) {
-                hintergrund(lblnichtGebührenfähigDM, rosa);
-                hintergrund(lblNichtGebührenfähigProzent, rosa);
+                aussehen::rosa(lblnichtGebührenfähigDM, true);
+                aussehen::rosa(lblNichtGebührenfähigProzent, true);
             }
 
             const bool gebuehrenfaehig = N <= 0;
             if (gebuehrenfaehig) {
                 Label5_0->setText(QStringLiteral("Investkosten sind dem ersten Anschein nach gebühren- und "
                                                  "beitragsfähig!"));
-                schrift(Label5_0, palette().color(QPalette::ButtonText));
+                aussehen::warnung(Label5_0, false);
             } else {
                 Label5_0->setText(QStringLiteral("Nach dem ersten Anschein nicht gebühren- und beitragsfähiger "
                                                  "Investaufwand!"));
-                schrift(Label5_0, rot);
+                aussehen::warnung(Label5_0, true);
             }
             const QList<QWidget*> kostenzeilen = {
                 lblnichtGebührenfähigDM, lblNichtGebührenfähigProzent, Label1_11, Label1_13, Label2_0, Label2_1,

@@ -1,5 +1,6 @@
 #include "frmEuro.h"
 
+#include "aussehen.h"
 #include "ereignisse.h"
 #include "fenster.h"
 #include "meldung.h"
@@ -16,23 +17,13 @@ namespace {
 
 const QString betrag = QStringLiteral("##,##0.00 ");
 const QString auf0 = texte::wertAuf0;
-// Light yellow of the rate box until a money box is first used.
+// Light yellow of the rate box until a money box is first used; in its
+// palette, as a background from the style sheet would tint its frame.
 const QColor hellgelb(255, 255, 192);
 
 double wert(const QLineEdit* box)
 {
     return zahl(box->text());
-}
-
-// Background of a box or label in the palette; the caption boxes and the
-// labels paint it themselves.
-void hintergrund(QWidget* w, const QColor& farbe)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Base, farbe);
-    pal.setColor(QPalette::Window, farbe);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
 }
 
 } // namespace
@@ -63,15 +54,9 @@ frmEuro::frmEuro(QWidget* parent) : QWidget(parent)
     Shape1->setFixedSize(twips(4935, 1635));
     Frame1->setFixedSize(twips(4935, 855));
 
-    // The row captions are boxes on the button face.
-    const QColor knopf = QApplication::palette().color(QPalette::Button);
-    for (QLineEdit* t : {Text1_2, Text1_1, Text1_0})
-        hintergrund(t, knopf);
-    QPalette rate = USTProzent->palette();
-    for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        rate.setColor(gruppe, QPalette::Text, Qt::black);
-    USTProzent->setPalette(rate);
-    RateFarbe(hellgelb);
+    // Black also while the box is disabled.
+    aussehen::farbe(USTProzent, QPalette::Text, Qt::black);
+    aussehen::farbe(USTProzent, QPalette::Base, hellgelb);
 
     resize(twips(5220, 3030));
     move(twips(255), twips(1530));
@@ -91,14 +76,6 @@ frmEuro::frmEuro(QWidget* parent) : QWidget(parent)
     ereignis::keyUp(USTProzent, [this] { USTProzent_KeyUp(); });
     ereignis::click(Option1, [this] { Option1_Click(); });
     ereignis::click(Option2, [this] { Option2_Click(); });
-}
-
-void frmEuro::RateFarbe(const QColor& farbe)
-{
-    QPalette pal = USTProzent->palette();
-    for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(gruppe, QPalette::Base, farbe);
-    USTProzent->setPalette(pal);
 }
 
 double frmEuro::p() const
@@ -127,9 +104,12 @@ void frmEuro::InDM()
 
 void frmEuro::Betrag(QLineEdit* box, const std::function<void()>& schritte)
 {
-    // Before the error block: even a failing first key frees the rate box.
-    USTProzent->setEnabled(true);
-    RateFarbe(QApplication::palette().color(QPalette::Base));
+    // Before the error block: even a failing first key frees the rate box,
+    // white for good.
+    if (!USTProzent->isEnabled()) {
+        USTProzent->setEnabled(true);
+        aussehen::farbe(USTProzent, QPalette::Base, QApplication::palette().color(QPalette::Base));
+    }
     fehlerblock(schritte, [box] { box->setText(QStringLiteral("0")); }, auf0);
 }
 
@@ -246,16 +226,24 @@ void frmEuro::Option2_Click()
 
 void frmEuro::Kopierformat()
 {
+    // The window colour: in the palette of the window, the labels and the
+    // frame (the frame keeps its place, and its options, which draw their
+    // circles from it, take it too); the caption boxes, without a frame of
+    // their own, show it only from the style sheet.
     const QColor weiss = QApplication::palette().color(QPalette::Base);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, weiss);
-    setPalette(pal);
-    for (QWidget* x : std::initializer_list<QWidget*>{Text1_2, Text1_1, Text1_0, Label1_1, Label1_2, Label1_3,
-                                                      Label1_4, Label1_5, Label1_6, Frame1})
-        hintergrund(x, weiss);
+    aussehen::farbe(this, QPalette::Window, weiss);
+    for (QWidget* x :
+         std::initializer_list<QWidget*>{Label1_1, Label1_2, Label1_3, Label1_4, Label1_5, Label1_6, Frame1}) {
+        aussehen::farbe(x, QPalette::Window, weiss);
+        x->setAutoFillBackground(true);
+    }
+    for (QWidget* x : {Option1, Option2})
+        aussehen::farbe(x, QPalette::Window, weiss);
+    for (QWidget* x : {Text1_2, Text1_1, Text1_0})
+        aussehen::setzeRolle(x, "weiss");
     // The flat look: a plain single line instead of the sunken frame.
     for (QLineEdit* b : {USTProzent, NettoDM, UstDM, BruttoDM, NettoEuro, UstEuro, BruttoEuro})
-        b->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(text); }"));
+        aussehen::eigenerStil(b, QStringLiteral("QLineEdit { border: 1px solid palette(text); }"));
     // Cuts off the options below 2340 twips: there is no way back.
     Aussenmass({frameGeometry().width(), twips(2535)});
 }

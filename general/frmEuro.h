@@ -34,7 +34,6 @@ private:
     void InEuro();
     void InDM();
     void Aussenmass(const QSize& aussen);
-    void RateFarbe(const QColor& hintergrund);
 
     // Conversion rate, DM per euro.
     static constexpr double Kurs = 1.95583;

@@ -92,7 +92,12 @@ void frmRegenspende::Command1_Click()
             Fläche();
             Jährlichkeit();
             Zeitbeiwert();
-            Regenrtn();
+            if (!Regenrtn()) {
+                for (QLabel* l : {lblNiederschlag, lblRegensintensität, lblVR, lblNls, Label46, lblNm3h, lblVA,
+                                  lblQls, lblQm3h})
+                    l->clear();
+                return;
+            }
             Regenfall();
             Niederschlagsintensität();
             Gesamtregenmenge();
@@ -200,13 +205,21 @@ void frmRegenspende::Zeitbeiwert()
 }
 
 // The symbol beside the result reads r, the duration and the frequency.
-void frmRegenspende::Regenrtn()
+// A time factor of 0 or below (rain more frequent than some 54 times a year)
+// or a negative duration describes no rain: the rain yield stays empty and
+// nothing is derived from it. Returns whether there is a rain.
+bool frmRegenspende::Regenrtn()
 {
     r15.setzeText(txtR151->text());
-    rT = geprueft(phi * r15.zahl());
-    schreibe(lblrTn, rT, eineStelle);
+    const bool regen = phi > 0 && T.zahl() >= 0;
+    rT = regen ? geprueft(phi * r15.zahl()) : 0.0;
+    if (regen)
+        schreibe(lblrTn, rT, eineStelle);
+    else
+        lblrTn->clear();
     Label31->setText(T.text());
     Label33->setText(QStringLiteral("(") + n.text() + QStringLiteral(")"));
+    return regen;
 }
 
 void frmRegenspende::Regenfall()

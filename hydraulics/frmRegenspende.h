@@ -29,7 +29,7 @@ private:
     void Fläche();
     void Jährlichkeit();
     void Zeitbeiwert();
-    void Regenrtn();
+    bool Regenrtn();
     void Regenfall();
     void Niederschlagsintensität();
     void Gesamtregenmenge();

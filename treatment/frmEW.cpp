@@ -1,5 +1,6 @@
 #include "frmEW.h"
 
+#include "aussehen.h"
 #include "ereignisse.h"
 #include "fenster.h"
 #include "handbuch.h"
@@ -16,7 +17,7 @@ namespace {
 
 const QString muster = QStringLiteral("##,##0.0");
 // Dark red of the headers once results are shown.
-const QString dunkelrot = QStringLiteral(" color: rgb(192, 0, 0);");
+const QColor dunkelrot(192, 0, 0);
 
 // The window's icon: a drop of wastewater with the population figures.
 QIcon symbol()
@@ -41,15 +42,6 @@ QIcon symbol()
     return QIcon(bild);
 }
 
-// Sets the text colour of a header label, keeping its box.
-void faerbe(QLabel* kopf, const QString& farbe)
-{
-    QString s = kopf->styleSheet();
-    const int zu = int(s.lastIndexOf(u'}'));
-    s.insert(zu, farbe + u' ');
-    kopf->setStyleSheet(s);
-}
-
 } // namespace
 
 frmEW::frmEW(QWidget* parent) : QWidget(parent)
@@ -72,7 +64,7 @@ void frmEW::Tabelle1()
 {
     if (lblDimension_0->text() != QStringLiteral("Ergebnisse in kg/d!")) {
         lblDimension_0->setText(QStringLiteral("Ergebnisse in kg/d!"));
-        faerbe(lblDimension_0, dunkelrot);
+        aussehen::farbe(lblDimension_0, QPalette::WindowText, dunkelrot);
     }
 
     Zelle(lblAbsStBsb, 0.02);
@@ -102,7 +94,7 @@ void frmEW::Tabelle2()
 {
     if (Label6->text() != QStringLiteral("Ergebnisse in kg/d !")) {
         Label6->setText(QStringLiteral("Ergebnisse in kg/d !"));
-        faerbe(Label6, dunkelrot);
+        aussehen::farbe(Label6, QPalette::WindowText, dunkelrot);
     }
 
     Zelle(lblBSB5_0, 0.06);

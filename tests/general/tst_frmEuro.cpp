@@ -348,6 +348,21 @@ private slots:
         QCOMPARE(box("NettoDM")->text(), QStringLiteral("16,43 "));
     }
 
+    // The row captions show the button face, then the white look; the
+    // white look keeps the rate box white once a money box was used, and
+    // every box keeps the window's font.
+    void farbenUndSchrift()
+    {
+        const auto grund = [this] { return box("Text1_1")->grab().toImage().pixelColor(2, 2); };
+        QCOMPARE(grund(), QApplication::palette().color(QPalette::Button));
+        QTest::keyClicks(box("NettoEuro"), QStringLiteral("1"));
+        klicke(kind<QRadioButton>(w, "Option2"));
+        QCOMPARE(grund(), QApplication::palette().color(QPalette::Base));
+        QCOMPARE(rate->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+        for (const char* n : betraege)
+            QCOMPARE(box(n)->font().pointSize(), w->font().pointSize());
+    }
+
     // On the main window's close list: the menu gives a fresh window.
     void menueGibtFrischesFenster()
     {

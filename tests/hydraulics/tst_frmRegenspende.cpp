@@ -36,6 +36,12 @@ private slots:
         QTest::newRow("fläche ohne zahl") << L{"txtm2=25000", "txtm2="} << L{"lblAha="} << L{};
         QTest::newRow("vorgabe, dauer ohne zahl") << L{"txtT=x", "Option11!"} << L{"lblz=2,0 ", "lblphi="}
                                                   << L{fehler(Fehler::Typen, texte::werteUnveraendert) + " [0,95]"};
+        // No rain: a time factor below 0, or a negative duration.
+        QTest::newRow("n = 100: kein regen") << L{"txtn=100", "Command1!"}
+                                             << L{"lblz=0,0 ", "lblphi=-0,084 ", "lblrTn=", "lblVR=", "lblQls="} << L{};
+        QTest::newRow("dauer negativ: kein regen") << L{"txtT=-5", "Command1!"}
+                                                   << L{"lblphi=5,995 ", "lblrTn=", "lblNiederschlag=", "lblVA="}
+                                                   << L{};
         QTest::newRow("n = 0") << L{"txtn=0", "Command1!"} << L{"lblAha=1,00 ", "lblz=", "lblPsi=0,1"}
                                << L{fehler(Fehler::DivisionDurchNull, auf01, "Einga-befehler") + " [0,95]"};
         // Each preset: the coefficient box and field, or the frequency box.
