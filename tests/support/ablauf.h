@@ -8,6 +8,7 @@
 #include "testhilfe.h"
 
 #include <QAbstractButton>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -16,7 +17,8 @@
 
 // "box+text" typed at the end, "box=text" typed over all ("box=" deletes it),
 // "box:text" pasted without a key, "name~" a key released, "knopf!" clicked,
-// "liste>text" that item clicked, "leiste>30" the scroll bar dragged there.
+// "liste>text" that item clicked, "leiste>30" the scroll bar dragged there,
+// "name~Return" that key pressed and released ("name~Num+Enter" on the keypad).
 inline void ablauf(QWidget* w, const QStringList& schritte)
 {
     for (const QString& s : schritte) {
@@ -32,7 +34,8 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
         } else if (box && art == u':') {
             box->setText(text);
         } else if (art == u'~') {
-            QTest::keyClick(c, Qt::Key_End);
+            const QKeyCombination taste = text.isEmpty() ? QKeyCombination(Qt::Key_End) : QKeySequence(text)[0];
+            QTest::keyClick(c, taste.key(), taste.keyboardModifiers());
         } else if (auto* knopf = qobject_cast<QAbstractButton*>(c)) {
             klicke(knopf);
         } else if (QListWidgetItem* e = liste ? liste->findItems(text, Qt::MatchExactly).value(0) : nullptr) {
@@ -46,15 +49,18 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
 }
 
 // For expected texts "name=text" the actual ones in that form; "@name" reads
-// whether the control is enabled ("an", "aus").
+// whether the control is enabled ("an", "aus"), "name.farbe" its text colour
+// ("#ff0000"), "name.visible" another property ("true", "false").
 inline QStringList stand(QWidget* w, const QStringList& soll)
 {
     QStringList t;
     for (const QString& s : soll) {
-        const QString name = s.section(u'=', 0, 0);
-        const QWidget* c = kind<QWidget>(w, name.mid(name.startsWith(u'@')).toUtf8().constData());
-        t << name + u'=' + (name.startsWith(u'@') ? QString::fromLatin1(c->isEnabled() ? "an" : "aus")
-                                                  : c->property("text").toString());
+        const QString name = s.section(u'=', 0, 0), art = name.section(u'.', 1);
+        const QWidget* c = kind<QWidget>(w, name.section(u'.', 0, 0).mid(name.startsWith(u'@')).toUtf8().constData());
+        t << name + u'='
+                 + (name.startsWith(u'@') ? QString::fromLatin1(c->isEnabled() ? "an" : "aus")
+                    : art == u"farbe"     ? c->palette().color(c->foregroundRole()).name()
+                                          : c->property(art.isEmpty() ? "text" : qPrintable(art)).toString());
     }
     return t;
 }
@@ -89,6 +95,17 @@ inline QString fehler(Fehler art, const QString& text, const QString& titel = QS
     return titel + QStringLiteral(": ") + Laufzeitfehler(art).beschreibung() + QStringLiteral(" | ") + text;
 }
 
+// "name=text;..." for the names (separated by blanks) and the texts (by ";")
+// side by side, as far as texts are given.
+inline QString je(const QString& namen, const QString& texte)
+{
+    const QStringList n = namen.split(u' '), t = texte.split(u';');
+    QStringList z;
+    for (qsizetype i = 0; i < t.size(); ++i)
+        z << n.value(i) + u'=' + t[i];
+    return z.join(u';');
+}
+
 // The columns of a row.
 inline void spalten()
 {
@@ -112,4 +129,11 @@ void zeile(const QStringList& beobachtet = {})
     ablauf(w, schritte);
     QCOMPARE(stand(w, soll), soll);
     QCOMPARE(zeuge.gesehen, meldungen);
+}
+
+// A row from its steps and its expected texts, each separated by ";".
+inline void reihe(const char* name, const QString& schritte, const QString& soll, const QStringList& meldungen = {})
+{
+    QTest::newRow(name) << schritte.split(u';', Qt::SkipEmptyParts) << soll.split(u';', Qt::SkipEmptyParts)
+                        << meldungen;
 }

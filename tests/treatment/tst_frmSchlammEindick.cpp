@@ -1,101 +1,71 @@
 // The thickening window, driven as a user does: typing, Enter, buttons.
-#include "fenster.h"
+#include "ablauf.h"
 #include "frmSchlammEindick.h"
-#include "testhilfe.h"
-
-#include <QTest>
 
 class TestSchlammEindick : public QObject {
     Q_OBJECT
 
-    Testumgebung* umgebung = nullptr;
-
 private slots:
-    void init() { umgebung = new Testumgebung; }
-    void cleanup()
-    {
-        alleSchliessen();
-        QCOMPARE(umgebung->unerwartet, QString());
-        delete umgebung;
-    }
-
-    // Steps ("box+text" typed, "box=text" pasted, "box~" a cursor key, "box!"
-    // Enter, "box#" keypad Enter, "knopf@" a click, "drucker=n" the printer's
-    // answer) | "name=text" a text, "name?1" shown, "seite=" what was printed |
-    // the messages, "text/title".
+    // Steps of the row runner, "drucker=1" the printer's answer; besides the
+    // controls, "seite=" is what was printed.
     void ablauf_data()
     {
-        QTest::addColumn<QString>("zeile");
-        const QString bsp = "txtEW+1000;txtTS+5;txtTS!;txtentTS+25;";
+        spalten();
+        const QString bsp = "txtEW+1000;txtTS+5;txtTS~Return;txtentTS+25;", z = "Tippfehler - Wert wird zurückgesetzt";
         const QString seite = "seite=3 5 " + QStringList(7, QString(55, u'_')).join(u'/') + u'/';
-        const QString z = "\r\nTippfehler - Wert wird zurückgesetzt/Eingabefehler";
-        QTest::newRow("beim öffnen") << "txtEW=2;txtda~|lblTMta=0,00;txtTS?0;lblSVred?0;cmdDrucken?1|";
-        QTest::newRow("beispiel") << bsp + "|txtTMtd=0,05;lblTMkgh=2,083;lblTMta=18,25;txtSVm3d=1,00;lblSVm3h=0,04;"
-                                           "lblSVm3a=365,00;lblentm3h=0,008;lblentm3d=0,20;lblentm3a=73,00;"
-                                           "lblwasm3h=0,0;lblwasm3d=0,8;lblwasm3a=292,0;lblSVred=80,0;Label3?1|";
-        QTest::newRow("t/a gerundet") << "txtEW+1234|txtTMtd=0,06;lblTMta=21,90|";
-        QTest::newRow("trockenmasse") << "txtTMtd+0,05|txtEW=1.000;lblTMkgh=2,1;lblTMta=18,25;txtTS?1;txtentTS?0|";
-        QTest::newRow("enter ohne ziel") << "txtEW+1000;txtTS+5;txtTS#|txtSVm3d=1,00;txtentTS?1;lblentm3d=;lblSVred=|";
+        reihe("beim öffnen", "txtEW:2;txtda~",
+              "lblTMta=0,00;txtTS.visible=false;lblSVred.visible=false;cmdDrucken.visible=true");
+        reihe(
+            "beispiel", bsp,
+            je("txtTMtd lblTMkgh lblTMta txtSVm3d lblSVm3h lblSVm3a lblentm3h lblentm3d lblentm3a lblwasm3h lblwasm3d "
+               "lblwasm3a lblSVred Label3.visible",
+               "0,05;2,083;18,25;1,00;0,04;365,00;0,008;0,20;73,00;0,0;0,8;292,0;80,0;true"));
+        reihe("t/a gerundet", "txtEW+1234", "txtTMtd=0,06;lblTMta=21,90");
+        reihe("trockenmasse", "txtTMtd+0,05",
+              "txtEW=1.000;lblTMkgh=2,1;lblTMta=18,25;txtTS.visible=true;txtentTS.visible=false");
+        reihe("enter ohne ziel", "txtEW+1000;txtTS+5;txtTS~Num+Enter",
+              "txtSVm3d=1,00;txtentTS.visible=true;lblentm3d=;lblSVred=");
         // The Enter sequence tests the target as a text, danach as a number.
-        QTest::newRow("ziel mit blank")
-            << "txtEW+1000;txtentTS= 5;txtTS+5;cmdTS@;txtentTS~|lblentm3d=1,00;lblSVred=0,0|";
-        QTest::newRow("negatives ziel")
-            << "txtEW+1000;txtentTS=-5;txtTS+5;txtTS!;txtentTS~|lblentm3d=-1,00;lblwasm3d=;lblSVred=200,0|";
-        QTest::newRow("neue einwohner") << "txtEW+1000;txtTS+5;txtTS!;txtEW+0;txtentTS+25|lblSVred=-100,0|";
-        QTest::newRow("volumen zuerst") << bsp + "txtSVm3d=2;txtSVm3d~|txtTS=2,50;lblSVm3h=0,08;lblSVm3a=730,00;"
-                                                 "lblSVred=80,0|";
-        QTest::newRow("ziel 0") << bsp + "txtentTS=;txtentTS+0|txtentTS=0;lblSVred=80,0|Division durch Null" + z;
-        QTest::newRow("TS 0") << "txtEW+1000;txtTS+0;txtTS!|txtTS=;txtentTS?0|Division durch Null\r\nTippfehler?/"
-                                 "Eingabefehler";
-        QTest::newRow("g 0") << "txtgEd=0;txtTMtd+1|txtgEd=0;txtTMtd=0;lblTMkgh=41,7|Division durch Null" + z;
-        QTest::newRow("buchstabe") << "txtEW+x|txtEW=1;txtTS?0|Typen unverträglich" + z;
-        QTest::newRow("drucken vor jeder rechnung") << "cmdDrucken@|" + seite + "|";
-        QTest::newRow("drucken") << "txtEW+1;txtSVm3d=1234,567;txtSVm3d~;cmdDrucken@|" + seite
-                                        + "1.234,57;txtSVm3d=1234,567|";
-        QTest::newRow("drucken ändert nichts") << "txtEW+200;txtTS+3;txtTS!;txtentTS+20;cmdDrucken@;txtentTS~|" + seite
-                                                      + "0,33;lblSVred=85,0|";
-        QTest::newRow("kein drucker") << "txtEW+1;txtSVm3d=7;drucker=1;cmdDrucken@|txtSVm3d=7;seite=|"
-                                         "Drucken nicht möglich: kein Drucker eingerichtet./Drucken";
-        QTest::newRow("auftrag scheitert")
-            << "drucker=2;cmdDrucken@|seite=|Drucken nicht möglich: der Druckauftrag ließ sich nicht ausführen./Drucken";
+        reihe("ziel mit blank", "txtEW+1000;txtentTS: 5;txtTS+5;cmdTS!;txtentTS~", "lblentm3d=1,00;lblSVred=0,0");
+        reihe("negatives ziel", "txtEW+1000;txtentTS:-5;txtTS+5;txtTS~Return;txtentTS~",
+              "lblentm3d=-1,00;lblwasm3d=;lblSVred=200,0");
+        reihe("neue einwohner", "txtEW+1000;txtTS+5;txtTS~Return;txtEW+0;txtentTS+25", "lblSVred=-100,0");
+        reihe("volumen zuerst", bsp + "txtSVm3d:2;txtSVm3d~", "txtTS=2,50;lblSVm3h=0,08;lblSVm3a=730,00;lblSVred=80,0");
+        reihe("ziel 0", bsp + "txtentTS:;txtentTS+0", "txtentTS=0;lblSVred=80,0",
+              {fehler(Fehler::DivisionDurchNull, z)});
+        reihe("TS 0", "txtEW+1000;txtTS+0;txtTS~Return", "txtTS=;txtentTS.visible=false",
+              {fehler(Fehler::DivisionDurchNull, "Tippfehler?")});
+        reihe("g 0", "txtgEd:0;txtTMtd+1", "txtgEd=0;txtTMtd=0;lblTMkgh=41,7", {fehler(Fehler::DivisionDurchNull, z)});
+        reihe("buchstabe", "txtEW+x", "txtEW=1;txtTS.visible=false", {fehler(Fehler::Typen, z)});
+        reihe("drucken vor jeder rechnung", "cmdDrucken!", seite);
+        reihe("drucken", "txtEW+1;txtSVm3d:1234,567;txtSVm3d~;cmdDrucken!", seite + "1.234,57;txtSVm3d=1234,567");
+        reihe("drucken ändert nichts", "txtEW+200;txtTS+3;txtTS~Return;txtentTS+20;cmdDrucken!;txtentTS~",
+              seite + "0,33;lblSVred=85,0");
+        reihe("kein drucker", "txtEW+1;txtSVm3d:7;drucker=1;cmdDrucken!",
+              "txtSVm3d=7;seite=", {"Drucken: Drucken nicht möglich: kein Drucker eingerichtet. {48}"});
+        reihe("auftrag scheitert", "drucker=2;cmdDrucken!",
+              "seite=", {"Drucken: Drucken nicht möglich: der Druckauftrag ließ sich nicht ausführen. {48}"});
     }
     void ablauf()
     {
-        QFETCH(QString, zeile);
-        const QStringList teil = zeile.split(u'|');
+        QFETCH(QStringList, schritte);
+        QFETCH(QStringList, soll);
+        QFETCH(QStringList, meldungen);
+        Testumgebung umgebung;
         QWidget* w = fenster::zeige<frmSchlammEindick>();
-        for (const QString& s : teil[0].split(u';', Qt::SkipEmptyParts)) {
-            const qsizetype i = s.indexOf(QRegularExpression(QStringLiteral("[+=~!#@]")));
-            const QByteArray name = s.left(i).toUtf8();
-            if (name == "drucker") {
-                umgebung->drucker.ergebnis = drucker::Ergebnis(s.mid(i + 1).toInt());
-                continue;
-            }
-            QLineEdit* b = s[i] == u'@' ? nullptr : kind<QLineEdit>(w, name);
-            switch (s[i].unicode()) {
-            case '@': klicke(kind<QPushButton>(w, name)); break;
-            case '+': b->end(false); tippe(b, s.mid(i + 1)); break;
-            case '=': b->setText(s.mid(i + 1)); break;
-            case '~': QTest::keyClick(b, Qt::Key_End); break;
-            case '!': QTest::keyClick(b, Qt::Key_Return); break;
-            default: QTest::keyClick(b, Qt::Key_Enter, Qt::KeypadModifier);
-            }
-        }
-        for (const QString& e : teil[1].split(u';')) {
-            const qsizetype i = e.indexOf(QRegularExpression(QStringLiteral("[=?]")));
-            QString ist;
-            for (const drucker::Seite& s : umgebung->drucker.seiten)
-                ist += QStringLiteral("%1 %2 ").arg(s.linksCm).arg(s.obenCm) + s.zeilen.join(u'/');
-            if (e.left(i) != "seite") {
-                QWidget* k = kind<QWidget>(w, e.left(i).toUtf8());
-                ist = e[i] == u'?' ? QString::number(k->isVisibleTo(w)) : k->property("text").toString();
-            }
-            QCOMPARE(e.left(i + 1) + ist, e);
-        }
-        QStringList meldungen;
-        for (const Box& b : umgebung->meldungen.boxen)
-            meldungen << b.text + "/" + b.titel;
-        QCOMPARE(meldungen.join(u';'), teil[2]);
+        Zeuge zeuge(w, {});
+        for (const QString& s : schritte)
+            s.startsWith("drucker=") ? void(umgebung.drucker.ergebnis = drucker::Ergebnis(s.back().digitValue()))
+                                     : ::ablauf(w, {s});
+        QString seite = "seite=";
+        for (const drucker::Seite& s : umgebung.drucker.seiten)
+            seite += QStringLiteral("%1 %2 ").arg(s.linksCm).arg(s.obenCm) + s.zeilen.join(u'/');
+        QStringList ist;
+        for (const QString& s : soll)
+            ist << (s.startsWith("seite=") ? seite : stand(w, {s})[0]);
+        QCOMPARE(ist, soll);
+        QCOMPARE(zeuge.gesehen, meldungen);
+        alleSchliessen();
     }
 };
 
