@@ -4,8 +4,8 @@
 
 #include <QByteArray>
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -78,9 +78,10 @@ Dezimal dezimal(double x)
     if (x == 0.0)
         return d;
     d.negativ = x < 0;
+    // The exact value rounded to 15 digits, as printf's "%.14e" gives it,
+    // only several times quicker: d.dddddddddddddde[+-]XX
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(x));
-    // buf: d.dddddddddddddde[+-]XX
+    *std::to_chars(buf, buf + sizeof buf - 1, std::fabs(x), std::chars_format::scientific, 14).ptr = '\0';
     const char* e = std::strchr(buf, 'e');
     d.ziffern.append(buf[0]);
     d.ziffern.append(buf + 2, int(e - (buf + 2)));
