@@ -16,11 +16,12 @@
 
 // "box+text" typed at the end, "box=text" typed over all ("box=" deletes it),
 // "box:text" pasted without a key, "name~" a key released, "knopf!" clicked,
-// "liste>text" that item clicked, "leiste>30" the scroll bar dragged there.
+// "liste>text" that item clicked, "leiste>30" the scroll bar dragged there,
+// "name^Ctrl+C" those keys pressed in the control.
 inline void ablauf(QWidget* w, const QStringList& schritte)
 {
     for (const QString& s : schritte) {
-        const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+=:~!>]")));
+        const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+=:~!>^]")));
         QWidget* c = kind<QWidget>(w, s.left(k).toUtf8().constData());
         const QChar art = s.at(k);
         const QString text = s.mid(k + 1);
@@ -33,6 +34,8 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
             box->setText(text);
         } else if (art == u'~') {
             QTest::keyClick(c, Qt::Key_End);
+        } else if (art == u'^') {
+            QTest::keySequence(c, QKeySequence(text));
         } else if (auto* knopf = qobject_cast<QAbstractButton*>(c)) {
             klicke(knopf);
         } else if (QListWidgetItem* e = liste ? liste->findItems(text, Qt::MatchExactly).value(0) : nullptr) {
