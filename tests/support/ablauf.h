@@ -18,7 +18,7 @@
 // "box+text" typed at the end, "box=text" typed over all ("box=" deletes it),
 // "box:text" pasted without a key, "name~" a key released, "knopf!" clicked,
 // "liste>text" that item clicked, "leiste>30" the scroll bar dragged there,
-// "name~Return" that key pressed and released ("name~Num+Enter" on the keypad).
+// "name~Return" or "name~Ctrl+C" those keys pressed and released ("name~Num+Enter" on the keypad).
 inline void ablauf(QWidget* w, const QStringList& schritte)
 {
     for (const QString& s : schritte) {
@@ -34,8 +34,7 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
         } else if (box && art == u':') {
             box->setText(text);
         } else if (art == u'~') {
-            const QKeyCombination taste = text.isEmpty() ? QKeyCombination(Qt::Key_End) : QKeySequence(text)[0];
-            QTest::keyClick(c, taste.key(), taste.keyboardModifiers());
+            text.isEmpty() ? QTest::keyClick(c, Qt::Key_End) : QTest::keySequence(c, QKeySequence(text));
         } else if (auto* knopf = qobject_cast<QAbstractButton*>(c)) {
             klicke(knopf);
         } else if (QListWidgetItem* e = liste ? liste->findItems(text, Qt::MatchExactly).value(0) : nullptr) {
