@@ -16,11 +16,12 @@
 
 // "box+text" typed at the end, "box=text" typed over all ("box=" deletes it),
 // "box:text" pasted without a key, "name~" a key released, "knopf!" clicked,
-// "liste>text" that item clicked, "leiste>30" the scroll bar dragged there.
+// "liste>text" that item clicked, "leiste>30" the scroll bar dragged there,
+// "name^" the mouse moved onto the control, just inside its corner.
 inline void ablauf(QWidget* w, const QStringList& schritte)
 {
     for (const QString& s : schritte) {
-        const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+=:~!>]")));
+        const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+=:~!>^]")));
         QWidget* c = kind<QWidget>(w, s.left(k).toUtf8().constData());
         const QChar art = s.at(k);
         const QString text = s.mid(k + 1);
@@ -33,6 +34,8 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
             box->setText(text);
         } else if (art == u'~') {
             QTest::keyClick(c, Qt::Key_End);
+        } else if (art == u'^') {
+            QTest::mouseMove(c, QPoint(2, 2));
         } else if (auto* knopf = qobject_cast<QAbstractButton*>(c)) {
             klicke(knopf);
         } else if (QListWidgetItem* e = liste ? liste->findItems(text, Qt::MatchExactly).value(0) : nullptr) {
@@ -46,15 +49,17 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
 }
 
 // For expected texts "name=text" the actual ones in that form; "@name" reads
-// whether the control is enabled ("an", "aus").
+// whether the control is enabled ("an", "aus"), "#höhe" the window height in twips.
 inline QStringList stand(QWidget* w, const QStringList& soll)
 {
     QStringList t;
     for (const QString& s : soll) {
         const QString name = s.section(u'=', 0, 0);
-        const QWidget* c = kind<QWidget>(w, name.mid(name.startsWith(u'@')).toUtf8().constData());
-        t << name + u'=' + (name.startsWith(u'@') ? QString::fromLatin1(c->isEnabled() ? "an" : "aus")
-                                                  : c->property("text").toString());
+        const bool hoehe = name == QStringLiteral("#höhe");
+        const QWidget* c = hoehe ? w : kind<QWidget>(w, name.mid(name.startsWith(u'@')).toUtf8().constData());
+        t << name + u'=' + (hoehe                   ? QString::number(w->height() * 15)
+                            : name.startsWith(u'@') ? QString::fromLatin1(c->isEnabled() ? "an" : "aus")
+                                                    : c->property("text").toString());
     }
     return t;
 }
