@@ -23,25 +23,19 @@ private slots:
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {"-bbox", p.outputFileName(), "-"});
         QVERIFY2(pdftotext.waitForFinished(), "pdftotext fehlt (Paket poppler-utils)");
-        static const QRegularExpression wort(
-            QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)<"));
+        static const QRegularExpression wort(R"x(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)<)x");
         QStringList texte;
         QList<QPointF> lage;
-        const QString ausgabe = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        for (const QRegularExpressionMatch& m : wort.globalMatch(ausgabe)) {
+        for (const auto& m : wort.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput()))) {
             texte << m.captured(3);
             lage << QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
         }
         QCOMPARE(texte, zeilen);
-        // The first line 3 cm right of and 5 cm below the printable area's
-        // corner (20 mm, 15 mm), the others at its left edge, evenly spaced.
-        const double mm = 72 / 25.4;
-        QVERIFY(qAbs(lage[0].x() - 50 * mm) < 1.5 && qAbs(lage[0].y() - 65 * mm) < 2.5);
-        for (int i = 1; i < lage.size(); ++i) {
-            QVERIFY(qAbs(lage[i].x() - 20 * mm) < 1.5);
-            QVERIFY(qAbs(lage[i].y() - lage[i - 1].y() - (lage[1].y() - lage[0].y())) < 0.5);
-            QVERIFY(lage[i].y() - lage[i - 1].y() > 10);
-        }
+        // Line 1 at 3 cm, 5 cm from the printable corner (20, 15 mm), the rest at its left, evenly spaced.
+        const double mm = 72 / 25.4, abstand = lage[1].y() - lage[0].y();
+        QVERIFY(qAbs(lage[0].x() - 50 * mm) < 1.5 && qAbs(lage[0].y() - 65 * mm) < 2.5 && abstand > 10);
+        for (int i = 1; i < lage.size(); ++i)
+            QVERIFY(qAbs(lage[i].x() - 20 * mm) < 1.5 && qAbs(lage[i].y() - lage[i - 1].y() - abstand) < 0.5);
         p.setOutputFileName(QStringLiteral("/gibt/es/nicht/seite.pdf"));
         QVERIFY(!drucker::zeichne(p, {3, 5, zeilen}));
     }

@@ -18,11 +18,12 @@
 // "box+text" typed at the end, "box=text" typed over all ("box=" deletes it),
 // "box:text" pasted without a key, "name~" a key released, "knopf!" clicked,
 // "liste>text" that item clicked, "leiste>30" the scroll bar dragged there,
-// "name~Return" or "name~Ctrl+C" those keys pressed and released ("name~Num+Enter" on the keypad).
+// "name~Return" or "name~Ctrl+C" those keys pressed and released ("name~Num+Enter" on the keypad),
+// "name^" the mouse moved onto the control, just inside its corner.
 inline void ablauf(QWidget* w, const QStringList& schritte)
 {
     for (const QString& s : schritte) {
-        const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+=:~!>]")));
+        const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+=:~!>^]")));
         QWidget* c = kind<QWidget>(w, s.left(k).toUtf8().constData());
         const QChar art = s.at(k);
         const QString text = s.mid(k + 1);
@@ -35,6 +36,8 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
             box->setText(text);
         } else if (art == u'~') {
             text.isEmpty() ? QTest::keyClick(c, Qt::Key_End) : QTest::keySequence(c, QKeySequence(text));
+        } else if (art == u'^') {
+            QTest::mouseMove(c, QPoint(2, 2));
         } else if (auto* knopf = qobject_cast<QAbstractButton*>(c)) {
             klicke(knopf);
         } else if (QListWidgetItem* e = liste ? liste->findItems(text, Qt::MatchExactly).value(0) : nullptr) {
@@ -49,17 +52,20 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
 
 // For expected texts "name=text" the actual ones in that form; "@name" reads
 // whether the control is enabled ("an", "aus"), "name.farbe" its text colour
-// ("#ff0000"), "name.visible" another property ("true", "false").
+// ("#ff0000"), "name.visible" another property ("true", "false"), "#höhe" the
+// window height in twips.
 inline QStringList stand(QWidget* w, const QStringList& soll)
 {
     QStringList t;
     for (const QString& s : soll) {
         const QString name = s.section(u'=', 0, 0), art = name.section(u'.', 1);
-        const QWidget* c = kind<QWidget>(w, name.section(u'.', 0, 0).mid(name.startsWith(u'@')).toUtf8().constData());
+        const bool hoehe = name == QStringLiteral("#höhe");
+        const QWidget* c = hoehe ? w : kind<QWidget>(w, name.section(u'.', 0, 0).mid(name.startsWith(u'@')).toUtf8().constData());
         t << name + u'='
-                 + (name.startsWith(u'@') ? QString::fromLatin1(c->isEnabled() ? "an" : "aus")
-                    : art == u"farbe"     ? c->palette().color(c->foregroundRole()).name()
-                                          : c->property(art.isEmpty() ? "text" : qPrintable(art)).toString());
+                 + (hoehe                   ? QString::number(w->height() * 15)
+                    : name.startsWith(u'@') ? QString::fromLatin1(c->isEnabled() ? "an" : "aus")
+                    : art == u"farbe"       ? c->palette().color(c->foregroundRole()).name()
+                                            : c->property(art.isEmpty() ? "text" : qPrintable(art)).toString());
     }
     return t;
 }
