@@ -36,7 +36,7 @@ double waehrung(double x);
 template <class Ziel>
 void schreibe(Ziel* ziel, double x, const QString& muster)
 {
-    ziel->setText(zahlText(rechnen::geprueft(x)));
+    ziel->setText(zahlText(x));
     ziel->setText(format(ziel->text(), muster));
 }
 
@@ -52,5 +52,5 @@ void umformatieren(Ziel* ziel, const QString& muster)
 template <class Ziel>
 void schreibe(Ziel* ziel, double x)
 {
-    ziel->setText(zahlText(rechnen::geprueft(x)));
+    ziel->setText(zahlText(x));
 }
