@@ -31,6 +31,23 @@ private:
     bool m_nurFlaeche;
 };
 
+class KlickFilter : public QObject {
+public:
+    KlickFilter(QObject* eltern, Handler h) : QObject(eltern), m_h(std::move(h)) {}
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::MouseButtonRelease) {
+            auto* m = static_cast<QMouseEvent*>(e);
+            if (m->button() == Qt::LeftButton && static_cast<QWidget*>(o)->rect().contains(m->position().toPoint()))
+                geschuetzt(m_h);
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    Handler m_h;
+};
+
 } // namespace
 
 void mouseMove(QWidget* w, Handler h)
@@ -47,6 +64,11 @@ void mouseMoveFlaeche(QWidget* w, Handler h)
 {
     w->setMouseTracking(true);
     w->installEventFilter(new MausFilter(w, std::move(h), true));
+}
+
+void mouseClick(QWidget* w, Handler h)
+{
+    w->installEventFilter(new KlickFilter(w, std::move(h)));
 }
 
 } // namespace ereignis

@@ -14,4 +14,8 @@ void mouseMove(QWidget* w, Handler h);
 // controls inside it (also when such a control passes its move on).
 void mouseMoveFlaeche(QWidget* w, Handler h);
 
+// A click on a control that is no button (a picture, a label): the left
+// button let go over it.
+void mouseClick(QWidget* w, Handler h);
+
 } // namespace ereignis

@@ -2,14 +2,12 @@
 
 #include "datum.h"
 #include "ereignisse.h"
+#include "mausereignis.h"
 #include "mdlInternet.h"
 #include "twips.h"
 #include "zahlen.h"
 
 #include <QIcon>
-#include <QMouseEvent>
-
-#include <utility>
 
 #include <cmath>
 
@@ -19,24 +17,6 @@ namespace {
 
 const QString eineStelle = QStringLiteral("##,##0.0");
 const QString tippfehler = QStringLiteral("Tippfehler - Alle Eingabewerte werden zurückgegesetzt");
-
-// A click on a picture: the mouse let go over it.
-class Klick : public QObject {
-public:
-    Klick(QWidget* w, ereignis::Handler h) : QObject(w), m_h(std::move(h)) { w->installEventFilter(this); }
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() == QEvent::MouseButtonRelease) {
-            auto* m = static_cast<QMouseEvent*>(e);
-            if (m->button() == Qt::LeftButton && static_cast<QWidget*>(o)->rect().contains(m->position().toPoint()))
-                ereignis::geschuetzt(m_h);
-        }
-        return QObject::eventFilter(o, e);
-    }
-
-private:
-    ereignis::Handler m_h;
-};
 
 } // namespace
 
@@ -69,7 +49,7 @@ frmPyramidenstumpf::frmPyramidenstumpf(QWidget* parent) : QWidget(parent)
     for (QLineEdit* box : {txtLängeBeckenboden, txtBreiteBeckenboden, txtWassertiefe, txtFreibord})
         ereignis::keyUp(box, [this] { Abmessung_KeyUp(); });
     ereignis::click(Command1, [this] { Command1_Click(); });
-    new Klick(Image1, [this] { Command1_Click(); });
+    ereignis::mouseClick(Image1, [this] { Command1_Click(); });
 }
 
 void frmPyramidenstumpf::mitFehlerblock(const std::function<void()>& schritte)
