@@ -88,7 +88,6 @@ void frmSchlammEindick::fEW()
 {
     EW.binde(txtEW);
     gEd.binde(txtgEd);
-    TS.binde(txtTS);
     da.binde(txtda);
     TMtd.setzeZahl(geprueft(EW.zahl() * gEd.zahl()) / 1000000);
     schreibe(txtTMtd, TMtd.zahl(), zweiStellen);
@@ -180,7 +179,6 @@ void frmSchlammEindick::Eingabe()
 {
     fehlerblock(
         [this] {
-            TS.binde(txtTS);
             davor();
             entVisible();
             if (txtentTS->text() > QStringLiteral("0"))

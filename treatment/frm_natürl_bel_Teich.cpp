@@ -57,11 +57,9 @@ frm_natürl_bel_Teich::frm_natürl_bel_Teich(QWidget* parent) : QWidget(parent)
 
     ereignis::change(HScroll1, [this] { HScroll1_Change(); });
     ereignis::change(HScroll2, [this] { HScroll2_Change(); });
-    const std::pair<Fensterwert*, QLineEdit*> boxen[] = {
-        {&UeW, txtÜW}, {&E, txtE}, {&q, txtspezifischeAbwassermenge}, {&QF, txtFremdwasser},
-        {&g, txtEGWBiologie}, {&n, txtAnzahlTeiche}, {&Tiefe, txtTeichtiefe}};
-    for (const auto& [wert, box] : boxen)
-        ereignis::keyUp(box, [this, wert, box] { Eingabe_KeyUp(*wert, box); });
+    for (QLineEdit* box : {txtÜW, txtE, txtspezifischeAbwassermenge, txtFremdwasser, txtEGWBiologie,
+                           txtAnzahlTeiche, txtTeichtiefe})
+        ereignis::keyUp(box, [this] { Eingabe_KeyUp(); });
     const std::pair<QRadioButton*, double> optionen[] = {{Option1, 13}, {Option2, 8}, {Option3, 15}, {Option4, 10}};
     for (const auto& [option, flaeche] : optionen)
         ereignis::click(option, [this, flaeche] { Option_Click(flaeche); });
@@ -124,10 +122,10 @@ void frm_natürl_bel_Teich::HScroll2_Change()
     });
 }
 
-void frm_natürl_bel_Teich::Eingabe_KeyUp(Fensterwert& wert, const QLineEdit* box)
+// The boxes are read by the computation itself (Eingabe).
+void frm_natürl_bel_Teich::Eingabe_KeyUp()
 {
-    seite1Fehlerblock([this, &wert, box] {
-        wert.setzeText(box->text());
+    seite1Fehlerblock([this] {
         // Nothing is computed before a page-1 bar has been moved once.
         if (T.zahl() != 0 && BR.zahl() != 0)
             Berechnung();

@@ -32,8 +32,8 @@ private:
 
     void HScroll1_Change();
     void HScroll2_Change();
-    // A key released in a page-1 box: its text becomes the box's value.
-    void Eingabe_KeyUp(Fensterwert& wert, const QLineEdit* box);
+    // A key released in a page-1 box.
+    void Eingabe_KeyUp();
     void Option_Click(double flaeche);
     void Command4_Click();
 
