@@ -4,6 +4,7 @@
 
 // The link addresses live with the information windows.
 #include "mdlInternet.h"
+#include "aussehen.h"
 #include "ereignisse.h"
 #include "fenster.h"
 #include "meldung.h"
@@ -89,9 +90,7 @@ frmEnergiePW::frmEnergiePW(QWidget* parent) : QWidget(parent)
     }
     Command1->setText(mdlInternet::Link::Homepage);
     URL->setText(mdlInternet::Link::Homepage);
-    QPalette blau = URL->palette();
-    blau.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    URL->setPalette(blau);
+    aussehen::farbe(URL, QPalette::WindowText, QColor(0, 0, 255));
 
     for (QLineEdit* b : {txtHman, txtPZhd, TxtPZda, txtDMkw})
         grund(b, gesperrt);

@@ -3,6 +3,7 @@
 #include "frmIndexInfo.h"
 #include "preisindizes.h"
 
+#include "aussehen.h"
 #include "ereignisse.h"
 #include "fenster.h"
 #include "meldung.h"
@@ -33,9 +34,7 @@ void faktorDesJahres(QLabel* ziel, std::span<const preisindizes::Faktor> tabelle
 frmIndex::frmIndex(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    QPalette blau = Label10->palette();
-    blau.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    Label10->setPalette(blau);
+    aussehen::farbe(Label10, QPalette::WindowText, QColor(0, 0, 255));
     QFont jahr = txtAusschreibungsjahr->font();
     jahr.setPointSizeF(9.75);
     txtAusschreibungsjahr->setFont(jahr);

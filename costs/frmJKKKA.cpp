@@ -17,8 +17,6 @@ frmJKKKA::frmJKKKA(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/kleinklaeranlage.svg")));
-    // The annual cost: red in its white box.
-    lblJKEuroa->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 0, 0); }"));
     resize(twips(10485, 7050).expandedTo(sizeHint()));
     move(twips(255), twips(1530));
 

@@ -1,5 +1,6 @@
 #include "frmRegenspende.h"
 
+#include "ereignisse.h"
 #include "laufzeitfehler.h"
 #include "mausereignis.h"
 #include "texte.h"

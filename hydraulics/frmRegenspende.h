@@ -2,7 +2,6 @@
 
 #include "ui_frmRegenspende.h"
 
-#include "ereignisse.h"
 #include "fensterwert.h"
 
 #include <QWidget>

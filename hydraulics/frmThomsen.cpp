@@ -1,5 +1,6 @@
 #include "frmThomsen.h"
 
+#include "aussehen.h"
 #include "ereignisse.h"
 #include "mausereignis.h"
 #include "meldung.h"
@@ -24,9 +25,7 @@ constexpr int hoeheOffen = 10110;
 frmThomsen::frmThomsen(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    QPalette grau = palette();
-    grau.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(grau);
+    aussehen::farbe(this, QPalette::Window, QColor(224, 224, 224));
     setAutoFillBackground(true);
     Flaeche->setFixedSize(twips(9870, hoeheOffen));
     Oben->setFixedHeight(twips(hoeheZu));

@@ -13,7 +13,6 @@ public:
     // The resource path of the drawing, e.g. ":/bilder/thomsen_wehr.svg";
     // the control takes the drawing's size.
     void setzeDatei(const QString& datei);
-    bool geladen() const { return m_svg.isValid(); }
     QSize sizeHint() const override;
 
 protected:
