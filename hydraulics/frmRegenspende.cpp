@@ -47,7 +47,7 @@ frmRegenspende::frmRegenspende(QWidget* parent) : QWidget(parent)
     setupUi(this);
     Flaeche->setFixedSize(twips(12435, hoeheOffen));
     Oben->setFixedHeight(twips(hoeheZu));
-    Picture1->setzeDatei(QStringLiteral(":/bilder/dorvent_logo.svg"));
+    Picture1->setzeDatei(QStringLiteral(":/bilder/dorvent_logo.svg"), true);
     resize(twips(12435, hoeheZu));
     move(twips(255), twips(1530));
 

@@ -29,9 +29,9 @@ frmThomsen::frmThomsen(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
     Flaeche->setFixedSize(twips(9870, hoeheOffen));
     Oben->setFixedHeight(twips(hoeheZu));
-    Image1->setzeDatei(QStringLiteral(":/bilder/thomsen_abfluss.svg"));
-    Image2->setzeDatei(QStringLiteral(":/bilder/thomsen_beiwert.svg"));
-    Image3->setzeDatei(QStringLiteral(":/bilder/thomsen_wehr.svg"));
+    Image1->setzeDatei(QStringLiteral(":/bilder/thomsen_abfluss.svg"), true);
+    Image2->setzeDatei(QStringLiteral(":/bilder/thomsen_beiwert.svg"), true);
+    Image3->setzeDatei(QStringLiteral(":/bilder/thomsen_wehr.svg"), true);
     resize(twips(9870, hoeheZu));
     move(twips(255), twips(1530));
 

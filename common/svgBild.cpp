@@ -1,22 +1,24 @@
-#include "svgZeichnung.h"
+#include "svgBild.h"
 
 #include <QPainter>
 
-SvgZeichnung::SvgZeichnung(QWidget* parent) : QWidget(parent) {}
+SvgBild::SvgBild(QWidget* parent) : QWidget(parent) {}
 
-void SvgZeichnung::setzeDatei(const QString& datei)
+void SvgBild::setzeDatei(const QString& datei, bool festeGroesse)
 {
     m_svg.load(datei);
+    if (festeGroesse)
+        setFixedSize(sizeHint());
     updateGeometry();
     update();
 }
 
-QSize SvgZeichnung::sizeHint() const
+QSize SvgBild::sizeHint() const
 {
     return m_svg.isValid() ? m_svg.defaultSize() : QSize(200, 120);
 }
 
-void SvgZeichnung::paintEvent(QPaintEvent*)
+void SvgBild::paintEvent(QPaintEvent*)
 {
     if (!m_svg.isValid())
         return;

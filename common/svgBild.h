@@ -4,15 +4,14 @@
 #include <QWidget>
 
 // A picture drawn from one of the program's SVG files each time it is shown,
-// so that it stays crisp at any scale; it keeps the drawing's proportions
-// and lies centred in the control.
+// scaled to the control with its proportions kept and centred in it, so that
+// it stays crisp at any size.
 class SvgBild : public QWidget {
 public:
     explicit SvgBild(QWidget* parent = nullptr);
-
     // The resource path of the drawing, e.g. ":/bilder/thomsen_wehr.svg";
-    // the control takes the drawing's size.
-    void setzeDatei(const QString& datei);
+    // with festeGroesse the control takes the drawing's own size.
+    void setzeDatei(const QString& datei, bool festeGroesse = false);
     QSize sizeHint() const override;
 
 protected:
