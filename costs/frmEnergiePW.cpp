@@ -4,9 +4,11 @@
 
 // The link addresses live with the information windows.
 #include "mdlInternet.h"
+
 #include "aussehen.h"
 #include "ereignisse.h"
 #include "fenster.h"
+#include "mausereignis.h"
 #include "meldung.h"
 #include "texte.h"
 #include "twips.h"
@@ -14,7 +16,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QMouseEvent>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -55,22 +56,6 @@ bool nachNull(const QLineEdit* box)
 {
     return box->text().compare(QLatin1String("0")) > 0;
 }
-
-// A click on a label: the mouse let go over it.
-class Klick : public QObject {
-public:
-    Klick(QWidget* w, ereignis::Handler h) : QObject(w), m_h(std::move(h)) { w->installEventFilter(this); }
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton
-            && static_cast<QWidget*>(o)->rect().contains(static_cast<QMouseEvent*>(e)->position().toPoint()))
-            ereignis::geschuetzt(m_h);
-        return QObject::eventFilter(o, e);
-    }
-
-private:
-    ereignis::Handler m_h;
-};
 
 } // namespace
 
@@ -135,7 +120,7 @@ frmEnergiePW::frmEnergiePW(QWidget* parent) : QWidget(parent)
     ereignis::change(txtDMkw, [this] { txtDMkw_Change(); });
     ereignis::click(Command2, [this] { Command2_Click(); });
     ereignis::click(Command1, [this] { Command1_Click(); });
-    new Klick(URL, [this] { URL_Click(); });
+    ereignis::mouseClick(URL, [this] { URL_Click(); });
 }
 
 void frmEnergiePW::Form_Load()
