@@ -112,6 +112,38 @@ void keyPress(QWidget* w, std::function<void(int)> h)
     }));
 }
 
+namespace {
+
+class Abweiser : public QObject {
+public:
+    Abweiser(QObject* eltern, std::function<bool(const QKeyEvent*)> h) : QObject(eltern), m_h(std::move(h)) {}
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (e->type() == QEvent::KeyRelease && m_abgewiesen != 0 && k->key() == m_abgewiesen && !k->isAutoRepeat()) {
+            m_abgewiesen = 0;
+            return true;
+        }
+        if (e->type() != QEvent::KeyPress)
+            return QObject::eventFilter(o, e);
+        bool annehmen = true;
+        geschuetzt([&] { annehmen = m_h(k); });
+        m_abgewiesen = annehmen ? 0 : k->key();
+        return !annehmen;
+    }
+
+private:
+    std::function<bool(const QKeyEvent*)> m_h;
+    int m_abgewiesen = 0; // the key turned away, until its release
+};
+
+} // namespace
+
+void keyPress(QWidget* w, std::function<bool(const QKeyEvent*)> annehmen)
+{
+    w->installEventFilter(new Abweiser(w, std::move(annehmen)));
+}
+
 void change(QLineEdit* w, Handler h)
 {
     QObject::connect(w, &QLineEdit::textChanged, w, [h = std::move(h)] { geschuetzt(h); });

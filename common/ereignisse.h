@@ -24,6 +24,10 @@ void keyUp(QWidget* w, Handler h);
 // A key pressed in the control, with its character code (Enter = 13,
 // Backspace = 8, Escape = 27). Runs before the control takes the key.
 void keyPress(QWidget* w, std::function<void(int zeichen)> h);
+// A key pressed in the control that the handler may turn away: when it
+// returns false, neither the key nor its release reaches the control, so no
+// key release handler runs for it. Install it after the control's keyUp.
+void keyPress(QWidget* w, std::function<bool(const QKeyEvent* taste)> annehmen);
 // The character code of a pressed key, as keyPress hands it on (0 for a key
 // that produces no character: a cursor key, Shift).
 int zeichen(const QKeyEvent* k);

@@ -33,21 +33,6 @@ bool bearbeitung(const QKeyEvent* k)
     return ereignis::zeichen(k) == 0;
 }
 
-// Sees the volume box's keys before the box does.
-class Tastenfilter : public QObject {
-public:
-    Tastenfilter(QObject* eltern, std::function<bool(QKeyEvent*)> h) : QObject(eltern), m_h(std::move(h)) {}
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
-            return m_h(static_cast<QKeyEvent*>(e));
-        return QObject::eventFilter(o, e);
-    }
-
-private:
-    std::function<bool(QKeyEvent*)> m_h;
-};
-
 } // namespace
 
 frmKreis::frmKreis(QWidget* parent) : QWidget(parent)
@@ -66,18 +51,7 @@ frmKreis::frmKreis(QWidget* parent) : QWidget(parent)
     ereignis::keyUp(txtZylinderhöhe, [this] { txtZylinderhöhe_KeyUp(); });
     ereignis::keyUp(txtZylindervolumen, [this] { txtZylindervolumen_KeyUp(); });
     // Installed last, so it runs before the key release handler.
-    txtZylindervolumen->installEventFilter(new Tastenfilter(txtZylindervolumen, [this](QKeyEvent* k) {
-        if (k->type() == QEvent::KeyRelease) {
-            if (k->key() != m_abgewiesen || k->isAutoRepeat())
-                return false;
-            m_abgewiesen = 0;
-            return true;
-        }
-        bool annehmen = true;
-        ereignis::geschuetzt([&] { annehmen = txtZylindervolumen_KeyPress(k); });
-        m_abgewiesen = annehmen ? 0 : k->key();
-        return !annehmen;
-    }));
+    ereignis::keyPress(txtZylindervolumen, [this](const QKeyEvent* k) { return txtZylindervolumen_KeyPress(k); });
 }
 
 void frmKreis::BerechnungFläche()

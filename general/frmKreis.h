@@ -30,7 +30,4 @@ private:
     // Diameter, area, height and volume: unset when the window opens, then
     // the last computed number or bound to their own box.
     Fensterwert D, A, H, V;
-    // The key that the volume box's filter turned away: its release computes
-    // nothing.
-    int m_abgewiesen = 0;
 };
