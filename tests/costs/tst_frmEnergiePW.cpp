@@ -61,9 +61,8 @@ private slots:
         neu("stunden geleert, dann tage", "*;txtPZhd=;TxtPZda~", "5=0|7=0,0  " + null, {typ});
         neu("eta bei falschem durchfluss", "*;ListEta>0,80;txtQls:x;ListEta>0,20",
             "0=x|3=0,80|4=2,451|10=7.157 |12=1,145 |13=2,240 ", {typ});
-        QTest::newRow("preis zurück, einmal")
-            << (eingabe + ";txtHman:1E10;TxtPZda:1E304;TxtPZda~;txtDMkw=").split(u';') << L{"txtDMkw=0,25"}
-            << L{tage, fehler(Fehler::Ueberlauf, texte::wertAuf0), ueber, ueber};
+        reihe("preis zurück, einmal", eingabe + ";txtHman:1E10;TxtPZda:1E304;TxtPZda~;txtDMkw=", "txtDMkw=0,25",
+              {tage, fehler(Fehler::Ueberlauf, texte::wertAuf0), ueber, ueber});
     }
     void rechnung() { zeile<frmEnergiePW>({}, {schritt, liste}); }
 

@@ -8,9 +8,8 @@ using L = QStringList;
 class TestIndex : public QObject {
     Q_OBJECT
 
-    // "sicht=" whether the frames, the headline and the notes show, the year box
-    // is enabled and the converted cost shows; "neu=" after a new tender year
-    // the boxes and results, the window's height in twips and that view.
+    // "sicht=" whether the frames, headline and notes show, the year box is enabled and the converted
+    // cost shows; "neu=" after a new tender year the boxes and results, the height in twips, that view.
     static QString lies(frmIndex* w, Testumgebung&, const QString& s)
     {
         QString t = s.section(u'=', 0, 0) + u'=';

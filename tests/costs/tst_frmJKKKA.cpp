@@ -15,7 +15,8 @@ private slots:
     void rechnung_data()
     {
         spalten();
-        const auto neu = [](const char* n, const QString& s, const char* werte, Fehler f = {}, const char* ik = nullptr) {
+        const auto neu = [](const char* n, const QString& s, const char* werte, Fehler f = {},
+                            const char* ik = nullptr) {
             static const QString namen = "lblTWm3Ea lblTWm3a lblSchlammm3a lblSEKEuroa Label35 Label36 lblAbschreibung "
                                          "lblDurchZins lblRefEuroa lblBK lblJKEuroa lblJKEurom3";
             const QString zurueck = "txtE=4;txtIK=0;txtNND=30;txtZins=6;txtFM=0;txtSchlammlEa=800;txtEK=0;"

@@ -15,8 +15,6 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 
-#include <functional>
-
 // "box+text" typed at the end, "box=text" typed over all ("box=" deletes it),
 // "box:text" pasted without a key, "name~" a key released, "knopf!" clicked,
 // "liste>text" that item clicked, "leiste>30" the scroll bar dragged there,
@@ -125,9 +123,8 @@ inline void spalten()
 // ablauf()) and read an expected text (by default stand()).
 template <class T>
 struct Eigenes {
-    std::function<void(T*, Testumgebung&, const QString&)> schritt
-        = [](T* w, Testumgebung&, const QString& s) { ablauf(w, {s}); };
-    std::function<QString(T*, Testumgebung&, const QString&)> lesen
+    void (*schritt)(T*, Testumgebung&, const QString&) = [](T* w, Testumgebung&, const QString& s) { ablauf(w, {s}); };
+    QString (*lesen)(T*, Testumgebung&, const QString&)
         = [](T* w, Testumgebung&, const QString& s) { return stand(w, {s})[0]; };
 };
 

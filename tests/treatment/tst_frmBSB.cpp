@@ -25,10 +25,9 @@ class TestBSB : public QObject {
     }
 
 private slots:
-    // Steps of the row runner, "tab" the other page; besides the controls,
-    // "A!M36" is a cell of the absolute sheet as shown, "R!E36" of the
-    // relative one, "V!M23" of the view (from column I: "*" on the legend's
-    // grey, "?" if it can be edited or selected; in row 1 the column's header,
+    // Steps of the row runner, "tab" the other page; besides the controls, "A!M36" is a cell of
+    // the absolute sheet as shown, "R!E36" of the relative one, "V!M23" of the view (from column I:
+    // "*" on the legend's grey, "?" if it can be edited or selected; in row 1 the column's header,
     // the view's rows and the other view's columns).
     void ablauf_data()
     {
