@@ -26,18 +26,16 @@ private slots:
         Testumgebung umgebung;
         QWidget* w = fenster::zeige(fenstername);
         QVERIFY(w && w->objectName() == fenstername && QTest::qWaitForWindowActive(w));
-        // The controls Tab can reach now; a key release may reveal more.
-        const auto erreichbar = [w] {
+        const auto erreichbar = [w] { // the controls Tab can reach now; a key release may reveal more
             int n = 0;
             for (QWidget* k : w->findChildren<QWidget*>())
                 n += k->isVisibleTo(w) && k->isEnabled() && (k->focusPolicy() & Qt::TabFocus);
             return n;
         };
-        QWidget* const start = QApplication::focusWidget();
-        QWidget* jetzt = start;
+        QWidget *const start = QApplication::focusWidget(), *jetzt = start;
         // Pressed where the focus is, released where it went; once round at most.
-        const qsizetype alle = w->findChildren<QWidget*>().size();
-        for (qsizetype schritt = 0; jetzt && schritt < alle && (schritt == 0 || jetzt != start); ++schritt) {
+        for (qsizetype schritt = 0, alle = w->findChildren<QWidget*>().size();
+             jetzt && schritt < alle && (schritt == 0 || jetzt != start); ++schritt) {
             QTest::keyPress(jetzt, Qt::Key_Tab);
             QWidget* neu = QApplication::focusWidget();
             QVERIFY2(neu && w->isAncestorOf(neu) && (neu != jetzt || erreichbar() == 1),

@@ -1,20 +1,31 @@
-// Pump power and energy cost as a user works the window: each row a series of
-// steps, then every field and the messages; the unlocking and the links.
+// Pump power and energy cost as a user works the window; the unlocking and the links.
 #include "ablauf.h"
 #include "frmEnergiePW.h"
 #include "texte.h"
 
 using L = QStringList;
 
-// The example's inputs.
 const QString eingabe = QStringLiteral("txtQls=10;txtHman=20;txtPZhd=8;TxtPZda=365");
 
 class TestEnergiePW : public QObject {
     Q_OBJECT
 
+    // "wahl=" the list's current entry ("-" none), marked if it is not selected.
+    static QString liste(frmEnergiePW* w, Testumgebung&, const QString& s)
+    {
+        const QListWidgetItem* e = w->ListEta->currentItem();
+        return !s.startsWith("wahl=") ? stand(w, {s})[0]
+                                      : "wahl=" + (!e ? "-" : e->text() + (e->isSelected() ? "" : " (nicht gewählt)"));
+    }
+    static void schritt(frmEnergiePW* w, Testumgebung&, const QString& s)
+    {
+        ablauf(w, {s});
+        QCoreApplication::processEvents();
+    }
+
 private slots:
-    // Steps split by ";", "*" the example's inputs; then every field of the
-    // example, some changed: "index=text|index=text".
+    // Steps, "*" the example's inputs; every field of the example, some changed:
+    // "index=text|...", each choice in the list handled before the next step.
     void rechnung_data()
     {
         spalten();
@@ -24,6 +35,7 @@ private slots:
                 "txtDMkw=0,16", "lblEk_0=1,221 ", "lblEkEuro_1=2,389 "};
             for (const QString& x : a.split(u'|', Qt::SkipEmptyParts))
                 e[x.section(u'=', 0, 0).toInt()].replace(QRegularExpression("=.*"), x.mid(x.indexOf(u'=')));
+            e << "wahl=" + (s.contains("ListEta") ? e[3].section(u'=', 1) : "-");
             QTest::newRow(n) << s.replace(u'*', eingabe).split(u';') << e << m;
         };
         const auto warnung = [](const char* t) { return "Eingabe ändern!:  | Tippfehler - " + QString::fromUtf8(t); };
@@ -45,35 +57,14 @@ private slots:
             "0=20|1=72,0 |2=0|4=0,000|5=|6=|7=|8=|9=|10=|12=|13=");
         neu("l/s geleert", "*;txtQls=", "0=0", {typ});
         neu("eta mit maus und tastatur", "*;ListEta>0,80;ListEta~Down", "3=0,85|4=2,307|10=6.736 |12=1,078 |13=2,108 ");
-        // The hours per year follow the days also for 0 hours per day.
         neu("0 stunden", "txtQls=10;txtHman=20;txtPZhd=0;TxtPZda=365", "5=0|7=0,0  " + null);
         neu("stunden geleert, dann tage", "*;txtPZhd=;TxtPZda~", "5=0|7=0,0  " + null, {typ});
-        // A choice that cannot be computed is taken back, list entry included.
         neu("eta bei falschem durchfluss", "*;ListEta>0,80;txtQls:x;ListEta>0,20",
             "0=x|3=0,80|4=2,451|10=7.157 |12=1,145 |13=2,240 ", {typ});
-        // A price reset that fails again shows its message once more, and stops.
-        QTest::newRow("preis zurück, einmal") << (eingabe + ";txtHman:1E10;TxtPZda:1E304;TxtPZda~;txtDMkw=").split(u';')
-            << L{"txtDMkw=0,25"} << L{tage, fehler(Fehler::Ueberlauf, texte::wertAuf0), ueber, ueber};
+        reihe("preis zurück, einmal", eingabe + ";txtHman:1E10;TxtPZda:1E304;TxtPZda~;txtDMkw=", "txtDMkw=0,25",
+              {tage, fehler(Fehler::Ueberlauf, texte::wertAuf0), ueber, ueber});
     }
-    // Step by step, so that each choice in the list is handled before the next step.
-    void rechnung()
-    {
-        QFETCH(L, schritte);
-        QFETCH(L, soll);
-        QFETCH(L, meldungen);
-        Testumgebung umgebung;
-        const auto schliessen = qScopeGuard([] { alleSchliessen(); });
-        auto* w = fenster::zeige<frmEnergiePW>();
-        Zeuge zeuge(w, {});
-        for (const QString& s : schritte) {
-            ablauf(w, {s});
-            QCoreApplication::processEvents();
-        }
-        QCOMPARE(stand(w, soll), soll);
-        QCOMPARE(zeuge.gesehen, meldungen);
-        if (const QListWidgetItem* e = w->ListEta->currentItem()) // the list shows the efficiency in use
-            QCOMPARE(e->text() + (e->isSelected() ? "" : " (nicht gewählt)"), w->LblEta->text());
-    }
+    void rechnung() { zeile<frmEnergiePW>({}, {schritt, liste}); }
 
     // The inputs unlock one after another, from grey (g) to white (w), the
     // cost whitens its results; the address is written, then opened.
@@ -85,13 +76,14 @@ private slots:
         for (const QString& s : (u';' + eingabe).split(u';')) {
             ablauf(w, L{s}.mid(s.isEmpty()));
             ist << QString();
-            for (QWidget* x : std::initializer_list<QWidget*>{w->txtHman, w->ListEta, w->txtPZhd, w->TxtPZda,
-                     w->txtDMkw, w->LblEta, w->LblPk, w->LblPZha, w->lblMengejeTag, w->lblkWha})
+            for (QWidget* x :
+                 std::initializer_list<QWidget*>{w->txtHman, w->ListEta, w->txtPZhd, w->TxtPZda, w->txtDMkw, w->LblEta,
+                                                 w->LblPk, w->LblPZha, w->lblMengejeTag, w->lblkWha})
                 ist.last() += QString(x->isEnabled() ? u'+' : u'-')
                               + (x->palette().color(QPalette::Base) == Qt::white ? u'w' : u'g');
         }
-        QCOMPARE(ist, (L{"-g-g-g-g-g+g-w+w+g+w", "+w-g-g-g-g+w+w+w+g+w", "+w+w+w-g-g+w+w+w+g+w",
-                         "+w+w+w+w-g+w+w+w+g+w", "+w+w+w+w+w+w+w+w+w+w"}));
+        QCOMPARE(ist, (L{"-g-g-g-g-g+g-w+w+g+w", "+w-g-g-g-g+w+w+w+g+w", "+w+w+w-g-g+w+w+w+g+w", "+w+w+w+w-g+w+w+w+g+w",
+                         "+w+w+w+w+w+w+w+w+w+w"}));
         w->URL->setText(QString());
         klicke(w->Command1);
         QTest::mouseClick(w->URL, Qt::LeftButton);

@@ -22,8 +22,7 @@ private slots:
             "stern|D+2;H+10;V:;V+*|2;3,142 ;10;0|Typen unverträglich",
             "negative fläche|A:-1;A~|;0;;|Ungültiger Prozeduraufruf oder ungültiges Argument",
             "abgewiesen rechnet nicht|D+2;H+10;V+a|2;3,142 ;10;0|-"};
-        // The volume box's filter, keys on its whole text: number characters
-        // and editing keys pass.
+        // The volume box's filter, keys on its whole text: number characters and editing keys pass.
         for (const char* k : {"A=0", "Space=0", "Return=0", "Enter=0", "Esc=0", "Ctrl+B=0", "-=-", "*=*", ",=,",
                               "Del=", "Ctrl+X=", "Ctrl+C=12", "Ctrl+A=12", "Left=12", "Home=12", "Ctrl+X, Ctrl+V=12",
                               "Ctrl+X, Ctrl+Z=12"}) {
@@ -36,8 +35,7 @@ private slots:
             QStringList schritte, soll;
             for (const QString& s : t[1].split(u';'))
                 schritte << namen[QStringLiteral("DAHV").indexOf(s[0])] + s.mid(1);
-            for (int i = 0; i < namen.size(); ++i)
-                soll << namen[i] + u'=' + t[2].section(u';', i, i);
+            soll = je(namen.join(u' '), t[2]).split(u';');
             const QString text = "Eingabefehler: " + QString(t[3]).remove(u'-') + " | " + texte::wertAuf0;
             QTest::newRow(qPrintable(t[0])) << schritte << soll << QStringList(!t[3].isEmpty(), text);
         }

@@ -27,8 +27,7 @@ private slots:
             QStringList schritte{"txtBetrag=" + t[1]}, soll;
             for (const QChar o : t[2])
                 schritte << QStringLiteral("Option%1!").arg(o);
-            for (int i = 0; i < namen.size(); ++i)
-                soll << namen[i] + u'=' + t[3].section(u';', i, i);
+            soll = je(namen.join(u' '), t[3]).split(u';');
             QTest::newRow(qPrintable(t[0])) << schritte << soll << QStringList(!t[4].isEmpty(), t[4] == u"a" ? a : z);
         }
     }

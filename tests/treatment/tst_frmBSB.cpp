@@ -6,10 +6,29 @@
 class TestBSB : public QObject {
     Q_OBJECT
 
+    static void schritt(frmBSB* w, Testumgebung&, const QString& s)
+    {
+        s == "tab" ? w->SSTab1->setCurrentIndex(1 - w->SSTab1->currentIndex()) : ::ablauf(w, {s});
+    }
+    static QString lies(frmBSB* w, Testumgebung&, const QString& s)
+    {
+        const QString n = s.section(u'=', 0, 0);
+        const int z = n.mid(3).toInt() - 1, sp = n[2].unicode() - 'A';
+        const QAbstractItemModel* m = w->OLE1->model();
+        const QModelIndex i = m->index(z, sp - 8);
+        if (n.startsWith("V!"))
+            return n + u'=' + i.data().toString() + (i.data(Qt::BackgroundRole).isValid() ? "*" : "")
+                   + (i.flags() & (Qt::ItemIsEditable | Qt::ItemIsSelectable) ? "?" : "")
+                   + (z ? QString() : u' ' + m->headerData(i.column(), Qt::Horizontal).toString()
+                              + QStringLiteral(" %1 %2").arg(m->rowCount()).arg(w->OLE2->model()->columnCount()));
+        return n[1] != u'!' ? stand(w, {s})[0] : n + u'=' + (n[0] == u'A' ? w->absolut() : w->relativ()).anzeige(z, sp);
+    }
+
 private slots:
-    // Steps of the row runner, "tab" the other page; besides the controls,
-    // "A!M36" is a cell of the absolute sheet as shown, "R!E36" of the
-    // relative one.
+    // Steps of the row runner, "tab" the other page; besides the controls, "A!M36" is a cell of
+    // the absolute sheet as shown, "R!E36" of the relative one, "V!M23" of the view (from column I:
+    // "*" on the legend's grey, "?" if it can be edited or selected; in row 1 the column's header,
+    // the view's rows and the other view's columns).
     void ablauf_data()
     {
         spalten();
@@ -19,6 +38,7 @@ private slots:
         const QStringList k1{fehler(Fehler::Typen, "Falsche Eingabe - Wert wird auf 0,1 gesetzt")},
             bsb5{fehler(Fehler::Typen, "Falsche Eingabe - Wert wird auf 25 gesetzt")},
             schutz{"Kelmo: Typen unverträglich | "};
+        reihe("blattansicht", "", "V!I1=Tage I 46 7;V!M23=36,3*;V!M22=36,2");
         reihe("design, Command1", "Command1!",
               je(ergebnisse, "0,100 ;0,684 ;1,462 ;36,6 ;36,4;20,0 ;40,0 ;11,6 ;15,0 ;0,8 ;163,4 ;81,7 ;25,0 ")
                   + ";A!J35=37 mg BSB/l;R!E36=0,10;txtK1_relativ=0,17");
@@ -51,42 +71,7 @@ private slots:
         reihe("CSB falsch, scrollen: eine meldung", "txtCSB:x;HScroll1>1", "lblTemp=5;lblK1Temp=0,050 ", schutz);
         reihe("CSB falsch, vorgabe", "txtCSB:x;Option6!", "txtK1=0,17;A!M36=0,17;lblK1Temp=0,170 ", schutz);
     }
-    void ablauf()
-    {
-        QFETCH(QStringList, schritte);
-        QFETCH(QStringList, soll);
-        QFETCH(QStringList, meldungen);
-        Testumgebung umgebung;
-        frmBSB* w = fenster::zeige<frmBSB>();
-        Zeuge zeuge(w, {});
-        for (const QString& s : schritte)
-            s == "tab" ? w->SSTab1->setCurrentIndex(1 - w->SSTab1->currentIndex()) : ::ablauf(w, {s});
-        QStringList ist;
-        for (const QString& s : soll) {
-            const QString n = s.section(u'=', 0, 0);
-            Arbeitsblatt& b = n[0] == u'A' ? w->absolut() : w->relativ();
-            ist << (n[1] == u'!' ? n + u'=' + b.anzeige(n.mid(3).toInt() - 1, n[2].unicode() - 'A') : stand(w, {s})[0]);
-        }
-        QCOMPARE(ist, soll);
-        QCOMPARE(zeuge.gesehen, meldungen);
-        alleSchliessen();
-    }
-
-    // The sheets as the window shows them: read only, the marked cells on the
-    // legend's grey.
-    void blattansicht()
-    {
-        Testumgebung umgebung;
-        frmBSB* w = fenster::zeige<frmBSB>();
-        const QAbstractItemModel* a = w->OLE1->model();
-        QCOMPARE(a->headerData(0, Qt::Horizontal).toString(), "I");
-        QCOMPARE(QList({a->rowCount(), w->OLE2->model()->columnCount()}), QList({46, 7}));
-        QCOMPARE(a->index(22, 4).data().toString(), "36,3"); // M23
-        QVERIFY(a->index(22, 4).data(Qt::BackgroundRole).isValid()
-                && !a->index(21, 4).data(Qt::BackgroundRole).isValid());
-        QVERIFY(!(a->index(22, 4).flags() & (Qt::ItemIsEditable | Qt::ItemIsSelectable)));
-        alleSchliessen();
-    }
+    void ablauf() { zeile<frmBSB>({}, {schritt, lies}); }
 };
 
 QTEST_MAIN(TestBSB)

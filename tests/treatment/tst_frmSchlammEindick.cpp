@@ -5,6 +5,19 @@
 class TestSchlammEindick : public QObject {
     Q_OBJECT
 
+    static void schritt(frmSchlammEindick* w, Testumgebung& u, const QString& s)
+    {
+        s.startsWith("drucker=") ? void(u.drucker.ergebnis = drucker::Ergebnis(s.back().digitValue()))
+                                 : ::ablauf(w, {s});
+    }
+    static QString lies(frmSchlammEindick* w, Testumgebung& u, const QString& s)
+    {
+        QString seite = "seite=";
+        for (const drucker::Seite& p : u.drucker.seiten)
+            seite += QStringLiteral("%1 %2 ").arg(p.linksCm).arg(p.obenCm) + p.zeilen.join(u'/');
+        return s.startsWith("seite=") ? seite : stand(w, {s})[0];
+    }
+
 private slots:
     // Steps of the row runner, "drucker=1" the printer's answer; besides the
     // controls, "seite=" is what was printed.
@@ -25,7 +38,6 @@ private slots:
               "txtEW=1.000;lblTMkgh=2,1;lblTMta=18,25;txtTS.visible=true;txtentTS.visible=false");
         reihe("enter ohne ziel", "txtEW+1000;txtTS+5;txtTS~Num+Enter",
               "txtSVm3d=1,00;txtentTS.visible=true;lblentm3d=;lblSVred=");
-        // The Enter sequence tests the target as a text, danach as a number.
         reihe("ziel mit blank", "txtEW+1000;txtentTS: 5;txtTS+5;cmdTS!;txtentTS~", "lblentm3d=1,00;lblSVred=0,0");
         reihe("negatives ziel", "txtEW+1000;txtentTS:-5;txtTS+5;txtTS~Return;txtentTS~",
               "lblentm3d=-1,00;lblwasm3d=;lblSVred=200,0");
@@ -46,27 +58,7 @@ private slots:
         reihe("auftrag scheitert", "drucker=2;cmdDrucken!",
               "seite=", {"Drucken: Drucken nicht möglich: der Druckauftrag ließ sich nicht ausführen. {48}"});
     }
-    void ablauf()
-    {
-        QFETCH(QStringList, schritte);
-        QFETCH(QStringList, soll);
-        QFETCH(QStringList, meldungen);
-        Testumgebung umgebung;
-        QWidget* w = fenster::zeige<frmSchlammEindick>();
-        Zeuge zeuge(w, {});
-        for (const QString& s : schritte)
-            s.startsWith("drucker=") ? void(umgebung.drucker.ergebnis = drucker::Ergebnis(s.back().digitValue()))
-                                     : ::ablauf(w, {s});
-        QString seite = "seite=";
-        for (const drucker::Seite& s : umgebung.drucker.seiten)
-            seite += QStringLiteral("%1 %2 ").arg(s.linksCm).arg(s.obenCm) + s.zeilen.join(u'/');
-        QStringList ist;
-        for (const QString& s : soll)
-            ist << (s.startsWith("seite=") ? seite : stand(w, {s})[0]);
-        QCOMPARE(ist, soll);
-        QCOMPARE(zeuge.gesehen, meldungen);
-        alleSchliessen();
-    }
+    void ablauf() { zeile<frmSchlammEindick>({}, {schritt, lies}); }
 };
 
 QTEST_MAIN(TestSchlammEindick)

@@ -1,5 +1,4 @@
-// The pond window: the empirical design page with its warnings and error
-// blocks, the sizing by area per inhabitant, and the way to the basin window.
+// The pond window: both design pages, their warnings and error blocks, the way to the basin.
 #include "ablauf.h"
 #include "frmPyramidenstumpf.h"
 #include "frm_natürl_bel_Teich.h"
@@ -14,13 +13,11 @@ class TestTeich : public QObject {
     Q_OBJECT
 
 private slots:
-    // An error block writes its reset texts, then shows its message; after an
-    // error in the intermediate results the computation goes on with the
-    // values it has.
+    // An error block writes its reset texts, then shows its message; after an error
+    // in the intermediate results the computation goes on with the values it has.
     void rechnen_data()
     {
         spalten();
-        // S, reserve, BA, V, A, t*, K1, S0, Qs, Qd, L.
         const QString seite1 = "lblSubstratkonzentrationAblauf lblReserve lblFlächenbelastung lblTeichvolumen "
                                "lblWasseroberfläche lblVerweilzeit lblK1 lblSubstratkonzentrationTeichzulauf "
                                "lblSchmutzwassermenge lblGesamterAbwasserzulauf lblZulauffrachtNachVorklärung";
