@@ -26,8 +26,9 @@ namespace {
 // only CR, LF and tab stand for other characters.
 void sammleLiterale(const QString& q, QSet<QString>& menge)
 {
-    static const QRegularExpression stueck("//[^\\n]*|/\\*.*?\\*/|(?<!\\d)'(?:[^'\\\\]|\\\\.)*'|\"((?:[^\"\\\\]|\\\\.)*)\"",
-                                           QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression stueck(
+        "//[^\\n]*|/\\*.*?\\*/|(?<!\\d)'(?:[^'\\\\]|\\\\.)*'|\"((?:[^\"\\\\]|\\\\.)*)\"",
+        QRegularExpression::DotMatchesEverythingOption);
     QString wort;
     qsizetype ende = -1; // where the last literal ended
     for (const QRegularExpressionMatch& m : stueck.globalMatch(q)) {
@@ -48,7 +49,8 @@ void sammleLiterale(const QString& q, QSet<QString>& menge)
 bool zeigtUnzahl(const QString& s)
 {
     static const QRegularExpression unzahl("(?<![[:alpha:]])(nan|inf|infinity)(?![[:alpha:]])|1[.,]#|∞",
-                                           QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+                                           QRegularExpression::CaseInsensitiveOption
+                                               | QRegularExpression::UseUnicodePropertiesOption);
     return s.contains(unzahl);
 }
 
@@ -110,19 +112,12 @@ QString name(QObject* o)
     return o->objectName().isEmpty() ? QString::fromUtf8(o->metaObject()->className()) : o->objectName();
 }
 
-// Answers every box: OK, or yes or no at random; records it.
-struct Anrufbeantworter : MeldungsRecorder {
-    std::mt19937_64* zufall = nullptr;
-    int zeige(const QString& text, const QString& titel, int stil) override
-    {
-        antwort = (stil & 0x0f) == meldung::JaNein ? ((*zufall)() % 2 ? meldung::Ja : meldung::Nein) : meldung::Ok;
-        return MeldungsRecorder::zeige(text, titel, stil);
-    }
-};
-
 // The seed and the last actions, printed when the run fails, also from a crash or a sanitizer report.
 QByteArray protokoll;
-void druckeProtokoll() { std::fputs(protokoll.constData(), stderr); }
+void druckeProtokoll()
+{
+    std::fputs(protokoll.constData(), stderr);
+}
 struct sigaction vorige[32];
 extern "C" void beiSignal(int signal)
 {
@@ -137,7 +132,6 @@ class TestAffe : public QObject {
     Q_OBJECT
 
     Testumgebung* umgebung = nullptr;
-    Anrufbeantworter anzeige;
     QPointer<QMainWindow> haupt;
     // A way to a window: the controls clicked or commands chosen one after the other, each in the window the step
     // before opened ("" the main window); no steps: by name.
@@ -150,7 +144,10 @@ class TestAffe : public QObject {
 
     int bis(qsizetype n) { return int(g() % quint64(qMax<qsizetype>(n, 1))); }
     template <class L>
-    auto wahl(const L& liste) { return liste.at(bis(liste.size())); }
+    auto wahl(const L& liste)
+    {
+        return liste.at(bis(liste.size()));
+    }
     QWidget* offen(const QString& name) { return name.isEmpty() ? haupt.data() : fenster::offen(name); }
     QStringList offene()
     {
@@ -197,7 +194,8 @@ class TestAffe : public QObject {
     bool eigeneMeldung(const Box& b)
     {
         for (qsizetype k = b.text.indexOf(u"\r\n"); k >= 0; k = b.text.indexOf(u"\r\n", k + 1))
-            if ((k == 0 || beschreibungen.contains(b.text.left(k))) && (k + 2 == b.text.size() || fest.contains(b.text.mid(k + 2))))
+            if ((k == 0 || beschreibungen.contains(b.text.left(k)))
+                && (k + 2 == b.text.size() || fest.contains(b.text.mid(k + 2))))
                 return fest.contains(b.titel) && !zeigtUnzahl(b.text);
         return fest.contains(b.titel) && fest.contains(b.text) && !zeigtUnzahl(b.text);
     }
@@ -207,7 +205,8 @@ class TestAffe : public QObject {
     {
         QList<QWidget*> tippbar, fokus;
         for (QWidget* k : bedienbar<QWidget>(w)) {
-            if (k->inherits("QLineEdit") || k->inherits("QPlainTextEdit") || k->inherits("QTextEdit") || k->inherits("QAbstractSpinBox"))
+            if (k->inherits("QLineEdit") || k->inherits("QPlainTextEdit") || k->inherits("QTextEdit")
+                || k->inherits("QAbstractSpinBox"))
                 tippbar << k;
             if (k->focusPolicy() & Qt::TabFocus)
                 fokus << k;
@@ -216,18 +215,29 @@ class TestAffe : public QObject {
         const auto listen = bedienbar<QAbstractItemView>(w);
         const auto reiter = bedienbar<QTabBar>(w);
         const auto regler = bedienbar<QAbstractSlider>(w);
-        const auto menue = menuepunkte(w).isEmpty() || bis(2) ? menuepunkte(haupt) : menuepunkte(w); // the close rule too
+        const auto menue =
+            menuepunkte(w).isEmpty() || bis(2) ? menuepunkte(haupt) : menuepunkte(w); // the close rule too
         // typing, keys, buttons, list rows, tabs, scroll bars, menus, the mouse, closing
-        const int gewicht[] = {tippbar.isEmpty() ? 0 : 29, fokus.isEmpty() ? 0 : 12, knoepfe.isEmpty() ? 0 : 15, listen.isEmpty() ? 0 : 6,
-                               reiter.isEmpty() ? 0 : 4,   regler.isEmpty() ? 0 : 6, 5, 6, 1};
+        const int gewicht[] = {tippbar.isEmpty() ? 0 : 29,
+                               fokus.isEmpty() ? 0 : 12,
+                               knoepfe.isEmpty() ? 0 : 15,
+                               listen.isEmpty() ? 0 : 6,
+                               reiter.isEmpty() ? 0 : 4,
+                               regler.isEmpty() ? 0 : 6,
+                               5,
+                               6,
+                               1};
         int art = 0;
         for (int los = bis(std::accumulate(std::begin(gewicht), std::end(gewicht), 0)); los >= gewicht[art]; ++art)
             los -= gewicht[art];
-        const auto merke = [&](QObject* o, const QString& was) { this->merke(QStringLiteral("%1: %2: %3").arg(nr).arg(name(o), was)); };
+        const auto merke = [&](QObject* o, const QString& was) {
+            this->merke(QStringLiteral("%1: %2: %3").arg(nr).arg(name(o), was));
+        };
         if (art == 0) {
             // Digits, separators, signs, exponents, letters, blanks, half-typed numbers; over a selection now and
             // then, or pasted.
-            static const QStringList stuecke = {",", ".", "-", "+", "E", "e", "a", "x", "Z", "ä", "ß", "€", " ", "  ", "1E308", "0", "2,", "1.", "%"};
+            static const QStringList stuecke = {",", ".", "-", "+",  "E",     "e", "a",  "x",  "Z", "ä",
+                                                "ß", "€", " ", "  ", "1E308", "0", "2,", "1.", "%"};
             QPointer<QWidget> box = wahl(tippbar);
             QString s;
             for (int k = 1 + bis(3); k > 0; --k)
@@ -238,7 +248,9 @@ class TestAffe : public QObject {
                         s += QChar(u'0' + bis(10));
             const int wie = bis(7); // 0, 1: select all first; 2: paste (the offscreen clipboard is in-process)
             const bool einfuegen = wie == 2 && QGuiApplication::platformName() == u"offscreen";
-            merke(box, (einfuegen ? QStringLiteral("füge ein ") : wie < 2 ? QStringLiteral("alles markieren, tippe ") : QStringLiteral("tippe "))
+            merke(box, (einfuegen ? QStringLiteral("füge ein ")
+                        : wie < 2 ? QStringLiteral("alles markieren, tippe ")
+                                  : QStringLiteral("tippe "))
                            + s.left(40) + (s.size() > 40 ? QStringLiteral("… (%1 Zeichen)").arg(s.size()) : QString()));
             box->setFocus();
             if (einfuegen)
@@ -249,8 +261,9 @@ class TestAffe : public QObject {
                 if (box)
                     tippe(box, c);
         } else if (art == 1) {
-            static const Qt::Key tasten[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape,
-                                             Qt::Key_Space,     Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Left, Qt::Key_Home};
+            static const Qt::Key tasten[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Tab,
+                                             Qt::Key_Escape,    Qt::Key_Space,  Qt::Key_Up,     Qt::Key_Down,
+                                             Qt::Key_Left,      Qt::Key_Home};
             QWidget* k = wahl(fokus);
             const Qt::Key taste = tasten[bis(std::size(tasten))];
             merke(k, QStringLiteral("Taste ") + QKeySequence(taste).toString());
@@ -262,7 +275,9 @@ class TestAffe : public QObject {
             klicke(b);
         } else if (art == 3) {
             QAbstractItemView* v = wahl(listen);
-            const QModelIndex i = v->model() ? v->model()->index(bis(v->model()->rowCount(v->rootIndex())), 0, v->rootIndex()) : QModelIndex();
+            const QModelIndex i = v->model()
+                                      ? v->model()->index(bis(v->model()->rowCount(v->rootIndex())), 0, v->rootIndex())
+                                      : QModelIndex();
             merke(v, QStringLiteral("klicke Zeile %1").arg(i.row()));
             if (i.isValid())
                 v->scrollTo(i), QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(i).center());
@@ -273,7 +288,8 @@ class TestAffe : public QObject {
             QTest::mouseClick(r, Qt::LeftButton, {}, r->tabRect(i).center());
         } else if (art == 5) { // the ends of the range, or any value in it
             QAbstractSlider* s = wahl(regler);
-            const int v = bis(3) == 0 ? (bis(2) ? s->minimum() : s->maximum()) : s->minimum() + bis(qint64(s->maximum()) - s->minimum() + 1);
+            const int v = bis(3) == 0 ? (bis(2) ? s->minimum() : s->maximum())
+                                      : s->minimum() + bis(qint64(s->maximum()) - s->minimum() + 1);
             merke(s, QStringLiteral("= %1").arg(v));
             s->setValue(v);
         } else if (art == 6) {
@@ -285,7 +301,9 @@ class TestAffe : public QObject {
             QWidget* k = wahl(alle);
             const QPoint p(bis(k->width()), bis(k->height()));
             const bool klick = bis(2);
-            merke(k, (klick ? QStringLiteral("Mausklick auf %1,%2") : QStringLiteral("Maus auf %1,%2")).arg(p.x()).arg(p.y()));
+            merke(k, (klick ? QStringLiteral("Mausklick auf %1,%2") : QStringLiteral("Maus auf %1,%2"))
+                         .arg(p.x())
+                         .arg(p.y()));
             QTest::mouseMove(k, p);
             if (klick)
                 QTest::mouseClick(k, Qt::LeftButton, {}, p);
@@ -298,9 +316,10 @@ class TestAffe : public QObject {
     // What the program showed, copied and printed since the last look.
     QString pruefeAusgaben(qsizetype& boxen, qsizetype& ablage, qsizetype& druck)
     {
-        QStringList schlecht, texte = umgebung->ablage.schritte.mid(std::exchange(ablage, umgebung->ablage.schritte.size()));
-        for (; boxen < anzeige.boxen.size(); ++boxen)
-            if (const Box& b = anzeige.boxen.at(boxen); !eigeneMeldung(b))
+        QStringList schlecht,
+            texte = umgebung->ablage.schritte.mid(std::exchange(ablage, umgebung->ablage.schritte.size()));
+        for (; boxen < umgebung->meldungen.boxen.size(); ++boxen)
+            if (const Box& b = umgebung->meldungen.boxen.at(boxen); !eigeneMeldung(b))
                 schlecht << QStringLiteral("fremde Meldung \"%1\", Titel \"%2\"").arg(b.text, b.titel);
         for (; druck < umgebung->drucker.seiten.size(); ++druck)
             texte += umgebung->drucker.seiten.at(druck).zeilen;
@@ -325,7 +344,9 @@ private slots:
     {
         const QByteArray gesetzt = qgetenv("KELMO_MONKEY_SEED");
         saat = gesetzt.isEmpty() ? std::random_device{}() : gesetzt.toULongLong();
-        anzahl = qEnvironmentVariableIntValue("KELMO_MONKEY_ACTIONS") > 0 ? qEnvironmentVariableIntValue("KELMO_MONKEY_ACTIONS") : anzahl;
+        anzahl = qEnvironmentVariableIntValue("KELMO_MONKEY_ACTIONS") > 0
+                     ? qEnvironmentVariableIntValue("KELMO_MONKEY_ACTIONS")
+                     : anzahl;
         qInfo("KELMO_MONKEY_SEED=%llu, %d Aktionen je Fenster", saat, anzahl);
 #if defined(__SANITIZE_ADDRESS__)
         __sanitizer_set_death_callback(druckeProtokoll);
@@ -337,7 +358,9 @@ private slots:
         }
         // The program's own texts: its literals, the shared reset text with each of them, the error descriptions.
         for (const QString& ordner : QStringLiteral(KELMO_ORDNER).split(u','))
-            for (QDirIterator it(QStringLiteral(KELMO_QUELLEN "/") + ordner, {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            for (QDirIterator it(QStringLiteral(KELMO_QUELLEN "/") + ordner, {"*.cpp", "*.h"}, QDir::Files,
+                                 QDirIterator::Subdirectories);
+                 it.hasNext();)
                 if (QFile f(it.next()); f.open(QIODevice::ReadOnly))
                     sammleLiterale(QString::fromUtf8(f.readAll()), fest);
         QVERIFY(fest.contains(meldung::programmTitel));
@@ -348,8 +371,6 @@ private slots:
             beschreibungen.insert(Laufzeitfehler(f).beschreibung());
 
         umgebung = new Testumgebung;
-        anzeige.zufall = &g;
-        meldung::setzeAnzeige(&anzeige);
         haupt = neuesHauptfenster();
         haupt->show();
         // The way a user opens each window: the main menu commands first, then the buttons and menu commands of
@@ -379,7 +400,7 @@ private slots:
             }
         }
         schliesseAlle();
-        anzeige.boxen.clear();
+        umgebung->meldungen.boxen.clear();
         QVERIFY(!QTest::currentTestFailed());
     }
 
@@ -408,7 +429,8 @@ private slots:
         g.seed(saat ^ h);
         letzte.clear();
         langeZiffernfolgen = 0;
-        qsizetype boxen = anzeige.boxen.size(), ablage = umgebung->ablage.schritte.size(), druck = umgebung->drucker.seiten.size();
+        qsizetype boxen = umgebung->meldungen.boxen.size(), ablage = umgebung->ablage.schritte.size(),
+                  druck = umgebung->drucker.seiten.size();
         QString fehler;
         for (int i = 0; i <= anzahl && fehler.isEmpty(); ++i) {
             if (QWidget* w = fenster::offen(name); w && w->isVisible()) {
