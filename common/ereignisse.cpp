@@ -119,13 +119,15 @@ public:
     Abweiser(QObject* eltern, std::function<bool(const QKeyEvent*)> h) : QObject(eltern), m_h(std::move(h)) {}
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        auto* k = static_cast<QKeyEvent*>(e);
-        if (e->type() == QEvent::KeyRelease && m_abgewiesen != 0 && k->key() == m_abgewiesen && !k->isAutoRepeat()) {
-            m_abgewiesen = 0;
-            return true;
-        }
-        if (e->type() != QEvent::KeyPress)
+        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)
             return QObject::eventFilter(o, e);
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (e->type() == QEvent::KeyRelease) {
+            const bool weg = m_abgewiesen != 0 && k->key() == m_abgewiesen && !k->isAutoRepeat();
+            if (weg)
+                m_abgewiesen = 0;
+            return weg;
+        }
         bool annehmen = true;
         geschuetzt([&] { annehmen = m_h(k); });
         m_abgewiesen = annehmen ? 0 : k->key();
