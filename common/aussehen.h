@@ -22,7 +22,8 @@ class QWidget;
 // the style sheet knows no tooltip colour).
 namespace aussehen {
 
-// Puts the program's style sheet on the application (once, at start; the
+// Puts the program's style sheet and the rule for number fields
+// (common/zahlfeld) on the application (once, at start; the
 // test environment does the same).
 void anwenden();
 

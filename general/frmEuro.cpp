@@ -215,8 +215,10 @@ void frmEuro::Aussenmass(const QSize& aussen)
 
 void frmEuro::Option1_Click()
 {
-    Aussenmass({twips(8625), frameGeometry().height()});
-    Shape1->setFixedWidth(twips(7695));
+    // As much wider as the euro column grew for its numbers.
+    const int zuwachs = std::max(width() - twips(5220), 0);
+    Aussenmass({twips(8625) + zuwachs, frameGeometry().height()});
+    Shape1->setFixedWidth(twips(7695) + zuwachs);
 }
 
 void frmEuro::Option2_Click()

@@ -27,7 +27,10 @@ frmThomsen::frmThomsen(QWidget* parent) : QWidget(parent)
     setupUi(this);
     aussehen::farbe(this, QPalette::Window, QColor(224, 224, 224));
     setAutoFillBackground(true);
-    Flaeche->setFixedSize(twips(9870, hoeheOffen));
+    // The whole drawing, of which the window shows the upper part; wider
+    // when a number needs room.
+    Flaeche->resize(twips(9870, hoeheOffen));
+    vbFlaeche->setSizeConstraint(QLayout::SetMinimumSize);
     Oben->setFixedHeight(twips(hoeheZu));
     Image1->setzeDatei(QStringLiteral(":/bilder/thomsen_abfluss.svg"), true);
     Image2->setzeDatei(QStringLiteral(":/bilder/thomsen_beiwert.svg"), true);

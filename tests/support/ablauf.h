@@ -52,7 +52,8 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
 
 // For expected texts "name=text" the actual ones in that form; "@name" reads
 // whether the control is enabled ("an", "aus"), "name.farbe" its text colour
-// ("#ff0000"), "name.visible" another property ("true", "false"), "#höhe" the
+// ("#ff0000"), "name.ganz" whether its text is in sight whole ("ja", or what
+// cuts it), "name.visible" another property ("true", "false"), "#höhe" the
 // window height in twips.
 inline QStringList stand(QWidget* w, const QStringList& soll)
 {
@@ -65,6 +66,7 @@ inline QStringList stand(QWidget* w, const QStringList& soll)
                  + (hoehe                   ? QString::number(w->height() * 15)
                     : name.startsWith(u'@') ? QString::fromLatin1(c->isEnabled() ? "an" : "aus")
                     : art == u"farbe"       ? c->palette().color(c->foregroundRole()).name()
+                    : art == u"ganz"        ? (ruhe(), nichtGanz(c).isEmpty() ? QStringLiteral("ja") : nichtGanz(c))
                                             : c->property(art.isEmpty() ? "text" : qPrintable(art)).toString());
     }
     return t;

@@ -1,10 +1,12 @@
 #include "testhilfe.h"
 
 #include "aussehen.h"
+#include "zahlfeld.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
@@ -72,6 +74,32 @@ void ersetze(QLineEdit* box, const QString& text)
 {
     box->selectAll();
     tippe(box, text);
+}
+
+void ruhe()
+{
+    for (int i = 0; i < 4; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+QString nichtGanz(const QWidget* f)
+{
+    if (auto* l = qobject_cast<const QLabel*>(f); l && l->width() < l->sizeHint().width())
+        return QStringLiteral("Feld %1 px, Text %2 px").arg(l->width()).arg(l->sizeHint().width());
+    if (auto* e = qobject_cast<const QLineEdit*>(f)) {
+        const int noetig = e->fontMetrics().horizontalAdvance(e->text()) + 1;
+        if (noetig > zahlfeld::textbereich(e).width())
+            return QStringLiteral("Textbereich %1 px, Text %2 px").arg(zahlfeld::textbereich(e).width()).arg(noetig);
+    }
+    for (const QWidget* a = f->parentWidget(); a; a = a->parentWidget()) {
+        if (!a->rect().contains(QRect(f->mapTo(a, QPoint(0, 0)), f->size())))
+            return QStringLiteral("von %1 abgeschnitten").arg(a->objectName());
+        if (a->isWindow())
+            break;
+    }
+    return {};
 }
 
 void alleSchliessen()

@@ -96,6 +96,14 @@ void tippe(QWidget* w, const QString& text);
 // Selects everything in the box and types the text over it.
 void ersetze(QLineEdit* box, const QString& text);
 
+// Lets posted events run (layouts, repaints) until nothing is left.
+void ruhe();
+
+// Empty when the field's text is in sight whole: a label as wide as Qt says
+// its text needs, a box's text area as wide as its text, and no frame or
+// window around the field cutting it; else what cuts it.
+QString nichtGanz(const QWidget* feld);
+
 // Closes every window of the program and destroys it.
 void alleSchliessen();
 
