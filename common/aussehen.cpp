@@ -1,5 +1,7 @@
 #include "aussehen.h"
 
+#include "ereignisse.h"
+
 #include <QApplication>
 #include <QBrush>
 #include <QColor>
@@ -49,6 +51,7 @@ void anwenden()
     QFile datei(QStringLiteral(":/kelmo.qss"));
     if (datei.open(QIODevice::ReadOnly | QIODevice::Text))
         qApp->setStyleSheet(QString::fromUtf8(datei.readAll()));
+    ereignis::tastaturRegeln();
 }
 
 void setzeRolle(QWidget* w, const char* rolle)
