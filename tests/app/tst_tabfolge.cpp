@@ -98,8 +98,8 @@ void rundum(QWidget* w, bool vor, bool loslassen)
     QWidget *const start = QApplication::focusWidget(), *jetzt = start;
     for (qsizetype schritt = 0, alle = w->findChildren<QWidget*>().size();
          jetzt && schritt < alle && (schritt == 0 || jetzt != start); ++schritt) {
-        QKeyEvent druck(QEvent::KeyPress, vor ? Qt::Key_Tab : Qt::Key_Backtab,
-                        vor ? Qt::NoModifier : Qt::ShiftModifier);
+        QKeyEvent druck(QEvent::KeyPress, vor ? Qt::Key_Tab : Qt::Key_Backtab, vor ? Qt::NoModifier : Qt::ShiftModifier,
+                        vor ? QStringLiteral("\t") : QString());
         QApplication::sendEvent(jetzt, &druck);
         QWidget* neu = QApplication::focusWidget();
         QVERIFY2(neu && w->isAncestorOf(neu) && (neu != jetzt || erreichbar() == 1),
