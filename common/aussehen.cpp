@@ -1,5 +1,6 @@
 #include "aussehen.h"
 
+#include "ereignisse.h"
 #include "zahlfeld.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ void anwenden()
     if (datei.open(QIODevice::ReadOnly | QIODevice::Text))
         qApp->setStyleSheet(QString::fromUtf8(datei.readAll()));
     zahlfeld::einrichten();
+    ereignis::tastaturRegeln();
 }
 
 void setzeRolle(QWidget* w, const char* rolle)

@@ -22,9 +22,9 @@ class QWidget;
 // the style sheet knows no tooltip colour).
 namespace aussehen {
 
-// Puts the program's style sheet and the rule for number fields
-// (common/zahlfeld) on the application (once, at start; the
-// test environment does the same).
+// Puts the program's style sheet, its keyboard rules and the rule for number
+// fields (common/zahlfeld) on the application (once, at start; the test
+// environment does the same).
 void anwenden();
 
 // Gives a control its role, also one made in code; an empty role takes the

@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTextEdit>
 
 #include <utility>
 
@@ -106,6 +109,8 @@ void keyUp(QWidget* w, Handler h)
 void keyPress(QWidget* w, std::function<void(int)> h)
 {
     w->installEventFilter(new TastenFilter(w, QEvent::KeyPress, [h = std::move(h)](QKeyEvent* k) {
+        if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)
+            return;
         const int z = zeichen(k);
         if (z != 0)
             geschuetzt([&] { h(z); });
@@ -180,6 +185,79 @@ void click(QRadioButton* b, Handler h)
 void change(QScrollBar* s, Handler h)
 {
     QObject::connect(s, &QScrollBar::valueChanged, s, [h = std::move(h)] { geschuetzt(h); });
+}
+
+namespace {
+
+bool enter(const QKeyEvent* k)
+{
+    return (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
+           && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// Another control of the box's window that Tab can reach now.
+bool andererTabHalt(const QWidget* box)
+{
+    for (const QWidget* w = box->nextInFocusChain(); w && w != box; w = w->nextInFocusChain())
+        if (w->window() == box->window() && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && !w->focusProxy())
+            return true;
+    return false;
+}
+
+bool reichtTabWeiter(const QObject* o)
+{
+    if (const auto* t = qobject_cast<const QPlainTextEdit*>(o))
+        return t->tabChangesFocus();
+    if (const auto* t = qobject_cast<const QTextEdit*>(o))
+        return t->tabChangesFocus();
+    return false;
+}
+
+class Tastatur : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)
+            return QObject::eventFilter(o, e);
+        auto* k = static_cast<QKeyEvent*>(e);
+        auto* knopf = qobject_cast<QPushButton*>(o);
+        if (knopf && enter(k) && !knopf->autoDefault() && !knopf->isDefault()) {
+            QKeyEvent leer(k->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), k->isAutoRepeat(),
+                           k->count());
+            QCoreApplication::sendEvent(knopf, &leer);
+            return true;
+        }
+        // A horizontal scroll bar of Qt runs its arrow keys the other way
+        // round (as a vertical one, where Up lessens the value).
+        auto* leiste = qobject_cast<QScrollBar*>(o);
+        const bool pfeil = k->key() == Qt::Key_Left || k->key() == Qt::Key_Right;
+        if (leiste && pfeil && e->type() == QEvent::KeyPress && leiste->orientation() == Qt::Horizontal
+            && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            leiste->triggerAction((k->key() == Qt::Key_Right) != leiste->isRightToLeft()
+                                      ? QAbstractSlider::SliderSingleStepAdd
+                                      : QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+        // Where the focus chain finds no other control, the key would be
+        // typed into the box; it is dropped instead.
+        const bool tab = k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab;
+        if (tab && reichtTabWeiter(o) && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            return e->type() == QEvent::KeyPress && !andererTabHalt(static_cast<QWidget*>(o));
+        return QObject::eventFilter(o, e);
+    }
+};
+
+} // namespace
+
+void tastaturRegeln()
+{
+    static QPointer<Tastatur> regeln;
+    if (!regeln) {
+        regeln = new Tastatur(qApp);
+        qApp->installEventFilter(regeln);
+    }
 }
 
 void verschluckeLoslassen(int taste)

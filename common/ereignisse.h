@@ -22,7 +22,8 @@ using Handler = std::function<void()>;
 // A key released in the control, whatever the key; auto-repeat is ignored.
 void keyUp(QWidget* w, Handler h);
 // A key pressed in the control, with its character code (Enter = 13,
-// Backspace = 8, Escape = 27). Runs before the control takes the key.
+// Backspace = 8, Escape = 27). Runs before the control takes the key. Tab
+// and Shift+Tab move the focus and are no characters: they are not handed on.
 void keyPress(QWidget* w, std::function<void(int zeichen)> h);
 // A key pressed in the control that the handler may turn away: when it
 // returns false, neither the key nor its release reaches the control, so no
@@ -57,6 +58,18 @@ void fehlerblock(const Handler& schritte, const Handler& ruecksetzen, const QStr
 // The release of this key, pressed to close a message box, is not passed on:
 // it would reach the input box below as a new key release.
 void verschluckeLoslassen(int taste);
+
+// The keyboard rules of every window, for the whole program (installed once
+// with the look; later calls change nothing):
+// - Enter and keypad Enter press a focused command button as Space does
+//   (down on the press, clicked on the release); the windows have no
+//   default button that Enter would otherwise go to. Buttons of a dialog
+//   keep their own Enter, and Enter in a text box is left to its window.
+// - Right and Left move a horizontal scroll bar the way they point, one
+//   step to the larger or the smaller value.
+// - Tab and Shift+Tab in a multi-line box that hands Tab on are never typed
+//   into it, also when the window has no other control to go to.
+void tastaturRegeln();
 
 // Watches the controls it is installed on for a key that is pressed there but
 // not yet let go (the key that closes a box or chooses a menu item), and

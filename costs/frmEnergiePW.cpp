@@ -19,6 +19,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <utility>
 
 using namespace rechnen;
 
@@ -104,17 +105,24 @@ frmEnergiePW::frmEnergiePW(QWidget* parent) : QWidget(parent)
     ereignis::keyUp(txtQls, [this] { txtQls_KeyUp(); });
     ereignis::keyUp(txtQm3h, [this] { txtQm3h_KeyUp(); });
     ereignis::change(txtHman, [this] { txtHman_Change(); });
-    // Every change of the choice, by mouse, keyboard or from code; handled
-    // once the list has finished with the key or the mouse, so that taking a
-    // choice back is not undone by the list itself. A choice already
-    // replaced by a later one is passed over.
-    connect(
-        ListEta, &QListWidget::currentRowChanged, this,
-        [this](int zeile) {
-            if (zeile >= 0 && zeile == ListEta->currentRow())
-                ereignis::geschuetzt([this] { ListEta_Click(); });
-        },
-        Qt::QueuedConnection);
+    // A choice is an entry selected: by a click, by an arrow key that moves
+    // the selection, or from code. The list's cursor alone chooses nothing,
+    // so moving into the list with Tab leaves the efficiency as it is. The
+    // choice is handled once the list has finished with the key or the
+    // mouse, so that taking it back is not undone by the list itself, and
+    // only the last of several is handled.
+    connect(ListEta, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!std::exchange(wahlOffen, true))
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    wahlOffen = false;
+                    const QListWidgetItem* e = ListEta->currentItem();
+                    if (e && e->isSelected())
+                        ereignis::geschuetzt([this] { ListEta_Click(); });
+                },
+                Qt::QueuedConnection);
+    });
     ereignis::keyUp(txtPZhd, [this] { txtPZhd_KeyUp(); });
     ereignis::keyUp(TxtPZda, [this] { TxtPZda_KeyUp(); });
     ereignis::change(txtDMkw, [this] { txtDMkw_Change(); });
@@ -127,7 +135,21 @@ void frmEnergiePW::Form_Load()
 {
     for (int k = 1; k <= 20; ++k)
         ListEta->addItem(format(k / 20.0, QStringLiteral("0.00")));
-    ListEta->setCurrentRow(-1);
+    setzeCursor(-1);
+}
+
+// The entry chosen (-1: none); with none, the cursor stands on the entry of
+// the efficiency shown, so that the arrow keys start from there.
+void frmEnergiePW::setzeCursor(int zeile)
+{
+    const QSignalBlocker still(ListEta);
+    if (zeile >= 0) {
+        ListEta->setCurrentRow(zeile);
+        return;
+    }
+    ListEta->clearSelection();
+    const QList<QListWidgetItem*> gezeigt = ListEta->findItems(LblEta->text().trimmed(), Qt::MatchExactly);
+    ListEta->setCurrentRow(gezeigt.isEmpty() ? -1 : ListEta->row(gezeigt.first()), QItemSelectionModel::NoUpdate);
 }
 
 bool frmEnergiePW::tageGegeben() const
@@ -245,8 +267,7 @@ void frmEnergiePW::ListEta_Click()
             eta.setzeText(vorher);
             for (int i = 0; i < 4; ++i)
                 ergebnisse[i]->setText(alt[i]);
-            const QSignalBlocker still(ListEta);
-            ListEta->setCurrentRow(etaZeile);
+            setzeCursor(etaZeile);
         },
         texte::wertAuf0);
 }

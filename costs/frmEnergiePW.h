@@ -36,9 +36,12 @@ private:
     // What a new flow sets off, whichever box it was typed in.
     void neuerVolumenstrom();
     bool tageGegeben() const;
+    void setzeCursor(int zeile);
 
     // The efficiency of the power computation, taken from LblEta each time.
     Fensterwert eta;
     // The list entry behind LblEta (-1 while it shows the design value).
     int etaZeile = -1;
+    // A choice in the list waits to be handled.
+    bool wahlOffen = false;
 };

@@ -129,7 +129,13 @@ void frmhyAusfluss::txth_KeyUp()
             Ausfluss();
             AusflussjeZeit();
         },
-        [this] { txth->setText(QStringLiteral("0")); }, texte::wertAuf0);
+        [this] {
+            // The window goes on with the water column its box shows, not
+            // with the one refused.
+            txth->setText(QStringLiteral("0"));
+            h.setzeZahl(0);
+        },
+        texte::wertAuf0);
 }
 
 void frmhyAusfluss::Listmue_Click()

@@ -71,7 +71,9 @@ void zeigeBlatt(QTableView* ansicht, Blattmodell* modell)
     ansicht->setModel(modell);
     ansicht->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ansicht->setSelectionMode(QAbstractItemView::NoSelection);
-    ansicht->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, left by Tab; the arrow keys move through the cells.
+    ansicht->setFocusPolicy(Qt::StrongFocus);
+    ansicht->setTabKeyNavigation(false);
     ansicht->setWordWrap(false);
     ansicht->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ansicht->horizontalHeader()->setHighlightSections(false);

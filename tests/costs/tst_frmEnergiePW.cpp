@@ -10,7 +10,8 @@ const QString eingabe = QStringLiteral("txtQls=10;txtHman=20;txtPZhd=8;TxtPZda=3
 class TestEnergiePW : public QObject {
     Q_OBJECT
 
-    // "wahl=" the list's current entry ("-" none), marked if it is not selected.
+    // "wahl=" the list's current entry ("-" none), marked if it is not selected
+    // (the cursor on the efficiency shown, before any choice).
     static QString liste(frmEnergiePW* w, Testumgebung&, const QString& s)
     {
         const QListWidgetItem* e = w->ListEta->currentItem();
@@ -35,7 +36,7 @@ private slots:
                 "txtDMkw=0,16", "lblEk_0=1,221 ", "lblEkEuro_1=2,389 "};
             for (const QString& x : a.split(u'|', Qt::SkipEmptyParts))
                 e[x.section(u'=', 0, 0).toInt()].replace(QRegularExpression("=.*"), x.mid(x.indexOf(u'=')));
-            e << "wahl=" + (s.contains("ListEta") ? e[3].section(u'=', 1) : "-");
+            e << "wahl=" + (s.contains("ListEta") ? e[3].section(u'=', 1) : "0,75 (nicht gewählt)");
             QTest::newRow(n) << s.replace(u'*', eingabe).split(u';') << e << m;
         };
         const auto warnung = [](const char* t) { return "Eingabe ändern!:  | Tippfehler - " + QString::fromUtf8(t); };
@@ -61,6 +62,12 @@ private slots:
         neu("stunden geleert, dann tage", "*;txtPZhd=;TxtPZda~", "5=0|7=0,0  " + null, {typ});
         neu("eta bei falschem durchfluss", "*;ListEta>0,80;txtQls:x;ListEta>0,20",
             "0=x|3=0,80|4=2,451|10=7.157 |12=1,145 |13=2,240 ", {typ});
+        // Moving into the list by keyboard chooses nothing; an arrow key
+        // chooses from the efficiency shown.
+        const QString unberuehrt = "#fokus=ListEta;LblEta=0,75  ;LblPk=2,614;lblEk_0=1,221 ;wahl=0,75 (nicht gewählt)";
+        reihe("tab in die liste", eingabe + ";txtHman⇥", unberuehrt);
+        reihe("shift+tab in die liste", eingabe + ";txtPZhd⇤", unberuehrt);
+        reihe("tab, dann pfeil", eingabe + ";txtHman⇥;~Down", "LblEta=0,80;LblPk=2,451;lblEk_0=1,145 ;wahl=0,80");
         reihe("preis zurück, einmal", eingabe + ";txtHman:1E10;TxtPZda:1E304;TxtPZda~;txtDMkw=", "txtDMkw=0,25",
               {tage, fehler(Fehler::Ueberlauf, texte::wertAuf0), ueber, ueber});
     }

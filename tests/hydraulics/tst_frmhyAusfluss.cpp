@@ -37,6 +37,10 @@ private slots:
               "txtAusflusszeit=1;txtAnzahlSchächte=", {fehler(Fehler::Typen, texte::wertAuf1)});
         reihe("negative wassersäule", h100 + ";txth:-5;txth~", beispiel + ";txth=0",
               {fehler(Fehler::UngueltigesArgument, texte::wertAuf0)});
+        reihe("negative wassersäule, dann richtig", d38 + ";txth:-100;txth~;txtDurchmesser~;txth=100", beispiel,
+              {fehler(Fehler::UngueltigesArgument, texte::wertAuf0)});
+        reihe("schieber per tastatur", h100 + ";txtAusflusszeit⇥;~Right",
+              "#fokus=HScroll1;HScroll1.value=1;txtAusflusszeit=1;lblAusflussmenge=1,0");
     }
     void rechnen() { zeile<frmhyAusfluss>(); }
 };

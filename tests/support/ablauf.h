@@ -8,6 +8,7 @@
 #include "testhilfe.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,17 +16,31 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 
+#include <utility>
+
 // "box+text" typed at the end, "box=text" typed over all ("box=" deletes it),
 // "box:text" pasted without a key, "name~" a key released, "knopf!" clicked,
 // "liste>text" that item clicked, "leiste>30" the scroll bar dragged there,
 // "name~Return" or "name~Ctrl+C" those keys pressed and released ("name~Num+Enter" on the keypad),
-// "name^" the mouse moved onto the control, just inside its corner.
+// "name^" the mouse moved onto the control, just inside its corner,
+// "name⇥" and "name⇤" Tab and Shift+Tab pressed there and released where the
+// focus went; "~Right" a key pressed and released where the focus is.
 inline void ablauf(QWidget* w, const QStringList& schritte)
 {
     for (const QString& s : schritte) {
-        const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+=:~!>^]")));
-        QWidget* c = kind<QWidget>(w, s.left(k).toUtf8().constData());
+        const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+=:~!>^⇥⇤]")));
+        QWidget* c = k == 0 ? QApplication::focusWidget() : kind<QWidget>(w, s.left(k).toUtf8().constData());
         const QChar art = s.at(k);
+        if (art == u'⇥' || art == u'⇤') {
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            c->setFocus();
+            const auto [taste, umschalt] = art == u'⇥' ? std::pair(Qt::Key_Tab, Qt::NoModifier)
+                                                        : std::pair(Qt::Key_Backtab, Qt::ShiftModifier);
+            QTest::keyPress(c, taste, umschalt);
+            QTest::keyRelease(QApplication::focusWidget(), taste, umschalt);
+            continue;
+        }
+        QVERIFY2(c, qPrintable(s));
         const QString text = s.mid(k + 1);
         auto* box = qobject_cast<QLineEdit*>(c);
         auto* liste = qobject_cast<QListWidget*>(c);
@@ -54,13 +69,17 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
 // whether the control is enabled ("an", "aus"), "name.farbe" its text colour
 // ("#ff0000"), "name.ganz" whether its text is in sight whole ("ja", or what
 // cuts it), "name.visible" another property ("true", "false"), "#höhe" the
-// window height in twips.
+// window height in twips, "#fokus" the control that has the focus.
 inline QStringList stand(QWidget* w, const QStringList& soll)
 {
     QStringList t;
     for (const QString& s : soll) {
         const QString name = s.section(u'=', 0, 0), art = name.section(u'.', 1);
         const bool hoehe = name == QStringLiteral("#höhe");
+        if (name == QStringLiteral("#fokus")) {
+            t << name + u'=' + (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
+            continue;
+        }
         const QWidget* c = hoehe ? w : kind<QWidget>(w, name.section(u'.', 0, 0).mid(name.startsWith(u'@')).toUtf8().constData());
         t << name + u'='
                  + (hoehe                   ? QString::number(w->height() * 15)

@@ -34,6 +34,8 @@ private slots:
         reihe("erst nach einem regler", "txtE=2000", je(seite1, ";;;;;;;;;;"));
         reihe("T 20, BR 5,0", "txtE=2000;HScroll2>20;txtE=1000",
               beispiel + ";" + je(farben, "#000000;#000000;#ff0000;#000000;false"));
+        reihe("T 5 per tastatur", "txtTeichtiefe⇥;HScroll1⇥;~Right;~Right;~Right;~Right",
+              "#fokus=HScroll2;" + je(seite1, "69 ;-72 "));
         reihe("T 5", "HScroll2>5", je(seite1, "69 ;-72 ") + ";" + je(farben, "#ff0000;#ff0000;#ff0000;#000000;false"));
         reihe("BR 1,0", "HScroll2>5;HScroll1>10",
               je(seite1, "35 ;12 ;33,3 ") + ";lblVerweilzeit=285,71 ;"
