@@ -63,6 +63,13 @@ frmgroseKA::frmgroseKA(QWidget* parent) : QWidget(parent)
     // wider font than the design's the window grows downwards.
     Label5_0->setMinimumHeight(3 * QFontMetrics(Label5_0->font()).lineSpacing());
     resize(width(), qMax(height(), layout()->totalHeightForWidth(width())));
+    // The cost rows keep their place while the verdict hides them, so that
+    // the inputs and the buttons do not move.
+    for (QWidget* w : kostenzeilen()) {
+        QSizePolicy platz = w->sizePolicy();
+        platz.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(platz);
+    }
     Image1->setPixmap(QIcon(QStringLiteral(":/icons/kelmo.svg")).pixmap(QSize(24, 24)));
 
     ereignis::click(Command1, [this] { Command1_Click(); });
@@ -75,6 +82,14 @@ frmgroseKA::frmgroseKA(QWidget* parent) : QWidget(parent)
     menue(Funktion, &frmgroseKA::Funktion_Click);
     menue(Urteil, &frmgroseKA::Urteil_Click);
     menue(Problemlösung, &frmgroseKA::Problemlösung_Click);
+}
+
+// The labels of the cost rows and of the amount, which an eligible plant
+// does not show.
+QList<QWidget*> frmgroseKA::kostenzeilen() const
+{
+    return {lblnichtGebührenfähigDM, lblNichtGebührenfähigProzent, Label1_11, Label1_13, Label2_0, Label2_1,
+            lblKostenanteilBBNKDM, lblKostenanteilgebührenfähig, lblBei1, lblBei2};
 }
 
 void frmgroseKA::Berechnung()
@@ -148,10 +163,7 @@ void frmgroseKA::Berechnung()
                                                  "Investaufwand!"));
                 aussehen::warnung(Label5_0, true);
             }
-            const QList<QWidget*> kostenzeilen = {
-                lblnichtGebührenfähigDM, lblNichtGebührenfähigProzent, Label1_11, Label1_13, Label2_0, Label2_1,
-                lblKostenanteilBBNKDM, lblKostenanteilgebührenfähig, lblBei1, lblBei2};
-            for (QWidget* k : kostenzeilen)
+            for (QWidget* k : kostenzeilen())
                 k->setVisible(!gebuehrenfaehig);
 
             if (A() >= E())

@@ -24,6 +24,7 @@ public:
 
 private:
     void Berechnung();
+    QList<QWidget*> kostenzeilen() const;
     void schließen();
     template <class Erklaerung>
     void erklaere();

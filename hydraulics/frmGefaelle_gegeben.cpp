@@ -20,6 +20,17 @@ frmGefaelle_gegeben::frmGefaelle_gegeben(QWidget* parent) : QWidget(parent)
     setupUi(this);
     resize(twips(9165, 5025));
     move(twips(255), twips(1530));
+    // The side calculation keeps its place once it is hidden, so that the
+    // viscosity frame above it does not move.
+    for (QWidget* w : std::initializer_list<QWidget*>{txtHL, txtdeltaSohle, Label1_18, Label1_19, Label2, Shape2,
+                                                      Label8, Label7}) {
+        QSizePolicy platz = w->sizePolicy();
+        platz.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(platz);
+    }
+    // One height for every row, so that no row grows when its result appears.
+    for (int z = 0; z < gridLinks->rowCount() - 1; ++z)
+        gridLinks->setRowMinimumHeight(z, txtDN->sizeHint().height());
 
     ereignis::keyUp(txtDN, [this] { txtDN_KeyUp(); });
     ereignis::keyUp(txtkb, [this] { txtkb_KeyUp(); });

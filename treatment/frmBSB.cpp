@@ -27,8 +27,8 @@ frmBSB::frmBSB(QWidget* parent) : QWidget(parent)
 
     m_absolut = new Blattmodell(bsbMappe::erzeuge(bsbMappe::Art::Absolut), this);
     m_relativ = new Blattmodell(bsbMappe::erzeuge(bsbMappe::Art::Relativ), this);
-    zeigeBlatt(OLE1, m_absolut);
-    zeigeBlatt(OLE2, m_relativ);
+    OLE1->zeige(m_absolut);
+    OLE2->zeige(m_relativ);
     for (QLabel* legende : {Label5_0, Label5_1})
         legende->setStyleSheet(QStringLiteral("background-color: %1;").arg(Blattmodell::markierung.name()));
 

@@ -1,5 +1,6 @@
 // The oversizing assessment, driven as a user does: typing, the two buttons
 // and the window's own menu bar; and its four explanation windows.
+#include "ablauf.h"
 #include "fenster.h"
 #include "frmGroseKAInfo3.h"
 #include "frmGroseKAInfo5.h"
@@ -122,6 +123,17 @@ private slots:
         QCOMPARE(umgebung->unerwartet, QString());
         delete umgebung;
     }
+
+    // An eligible plant hides the cost rows; nothing else moves or widens.
+    void lage_data()
+    {
+        spalten();
+        const QString bleibt = lagen<frmgroseKA>("TxtEWKAreal txtzulReserveProzent Beispiel Command1 Label5_0 Shape2");
+        reihe("kostenzeilen gezeigt", "Beispiel!", "lblBei1.visible=true;" + bleibt);
+        reihe("kostenzeilen verborgen",
+              "TxtEWKAreal=30;txtAnschlußEW=24;txtBruttoGKKA=10;Command1!", "lblBei1.visible=false;" + bleibt);
+    }
+    void lage() { zeile<frmgroseKA>(); }
 
     void designzustand()
     {

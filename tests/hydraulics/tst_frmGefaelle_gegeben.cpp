@@ -1,4 +1,5 @@
 // The pipe flow window, driven as a user does: typing, Enter, clicks.
+#include "ablauf.h"
 #include "fenster.h"
 #include "frmGefaelle_gegeben.h"
 #include "testhilfe.h"
@@ -35,6 +36,17 @@ class TestGefaelleGegeben : public QObject {
     void enter(QLineEdit* box) { QTest::keyClick(box, Qt::Key_Return); }
 
 private slots:
+    // The window at its size; hiding the side calculation moves nothing else.
+    void aussehen_data()
+    {
+        spalten();
+        reihe("größe", "", "#breite=9165;#höhe=5025");
+        reihe("ergebnisse erscheinen", "txtDN=100", lagen<frmGefaelle_gegeben>("Frame1 Frame2 Option6 Option11 txtmue Label9 cmdi lblGV"));
+        reihe("nebenrechnung verborgen", "txtDN=100;cmdi!",
+              "Shape2.visible=false;" + lagen<frmGefaelle_gegeben>("Frame1 Frame2 Option6 Option11 txtmue Label9 cmdi lblGV"));
+    }
+    void aussehen() { zeile<frmGefaelle_gegeben>(); }
+
     void init()
     {
         umgebung = new Testumgebung;

@@ -43,6 +43,32 @@ private slots:
               "#fokus=HScroll1;HScroll1.value=1;txtAusflusszeit=1;lblAusflussmenge=1,0");
     }
     void rechnen() { zeile<frmhyAusfluss>(); }
+
+    // Besides the controls, "Label5.zeilen" is the number of lines a caption takes at its width,
+    // "Label11.unter" where a label stands against lblMue ("mittig" below its middle).
+    static QString lies(frmhyAusfluss* w, Testumgebung& u, const QString& s)
+    {
+        const QString n = s.section(u'=', 0, 0);
+        auto* l = w->findChild<QLabel*>(n.section(u'.', 0, 0));
+        if (n.endsWith(".zeilen")) {
+            const QFontMetrics fm(l->font());
+            const int h = fm.boundingRect(l->contentsRect(), l->wordWrap() ? Qt::TextWordWrap : 0, l->text()).height();
+            return n + u'=' + QString::number(h / fm.lineSpacing());
+        }
+        if (n.endsWith(".unter")) {
+            const int mitte = l->mapTo(w, l->rect().center()).x(), soll = w->lblMue->mapTo(w, w->lblMue->rect().center()).x();
+            const bool darunter = l->mapTo(w, QPoint()).y() >= w->lblMue->mapTo(w, QPoint(0, w->lblMue->height())).y();
+            return n + u'=' + (mitte == soll && darunter ? "mittig" : QString::number(mitte - soll));
+        }
+        return Eigenes<frmhyAusfluss>{}.lesen(w, u, s);
+    }
+    void aussehen_data()
+    {
+        spalten();
+        reihe("gewählt unter dem beiwert", "", "Label11=gewählt;Label11.unter=mittig");
+        reihe("fläche in einer zeile", "Option2!", "Label5.zeilen=1");
+    }
+    void aussehen() { zeile<frmhyAusfluss>({}, {.lesen = lies}); }
 };
 
 QTEST_MAIN(TestAusfluss)

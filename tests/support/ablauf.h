@@ -68,27 +68,49 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
 // For expected texts "name=text" the actual ones in that form; "@name" reads
 // whether the control is enabled ("an", "aus"), "name.farbe" its text colour
 // ("#ff0000"), "name.ganz" whether its text is in sight whole ("ja", or what
-// cuts it), "name.visible" another property ("true", "false"), "#höhe" the
-// window height in twips, "#fokus" the control that has the focus.
+// cuts it), "name.grund" the colour of its background as drawn, "name.lage"
+// its place and size in the window in twips ("x,y BxH"), "name.visible"
+// another property ("true", "false"), "#höhe" and "#breite" the window's size
+// in twips, "#fokus" the control that has the focus.
 inline QStringList stand(QWidget* w, const QStringList& soll)
 {
+    QCoreApplication::processEvents(); // a layout follows what was shown or hidden
     QStringList t;
     for (const QString& s : soll) {
         const QString name = s.section(u'=', 0, 0), art = name.section(u'.', 1);
-        const bool hoehe = name == QStringLiteral("#höhe");
+        const bool hoehe = name == QStringLiteral("#höhe"), breite = name == QStringLiteral("#breite");
         if (name == QStringLiteral("#fokus")) {
             t << name + u'=' + (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
             continue;
         }
-        const QWidget* c = hoehe ? w : kind<QWidget>(w, name.section(u'.', 0, 0).mid(name.startsWith(u'@')).toUtf8().constData());
+        const QWidget* c = hoehe || breite ? w : kind<QWidget>(w, name.section(u'.', 0, 0).mid(name.startsWith(u'@')).toUtf8().constData());
+        const QPoint ort = c->mapTo(w, QPoint(0, 0));
         t << name + u'='
                  + (hoehe                   ? QString::number(w->height() * 15)
+                    : breite                ? QString::number(w->width() * 15)
                     : name.startsWith(u'@') ? QString::fromLatin1(c->isEnabled() ? "an" : "aus")
                     : art == u"farbe"       ? c->palette().color(c->foregroundRole()).name()
                     : art == u"ganz"        ? (ruhe(), nichtGanz(c).isEmpty() ? QStringLiteral("ja") : nichtGanz(c))
+                    : art == u"grund"       ? const_cast<QWidget*>(c)->grab().toImage().pixelColor(4, c->height() / 2).name()
+                    : art == u"lage"        ? QStringLiteral("%1,%2 %3x%4").arg(ort.x() * 15).arg(ort.y() * 15).arg(c->width() * 15).arg(c->height() * 15)
                                             : c->property(art.isEmpty() ? "text" : qPrintable(art)).toString());
     }
     return t;
+}
+
+// The expected "name.lage" texts of the named controls (separated by blanks)
+// as a fresh window of class T has them: a row that hides or shows controls
+// expects the others where they stood.
+template <class T>
+QString lagen(const QString& namen)
+{
+    Testumgebung umgebung;
+    const auto schliessen = qScopeGuard([] { alleSchliessen(); });
+    T* w = fenster::zeige<T>();
+    QStringList soll;
+    for (const QString& n : namen.split(u' '))
+        soll << n + QStringLiteral(".lage");
+    return stand(w, soll).join(u';');
 }
 
 // Records each box as "title: text" (line breaks as " | "), followed by the

@@ -1,6 +1,7 @@
 // The BOD degradation window, driven as a user does, with its two sheets.
 #include "ablauf.h"
 #include "arbeitsblatt.h"
+#include "blattansicht.h"
 #include "frmBSB.h"
 
 class TestBSB : public QObject {
@@ -13,9 +14,20 @@ class TestBSB : public QObject {
     static QString lies(frmBSB* w, Testumgebung&, const QString& s)
     {
         const QString n = s.section(u'=', 0, 0);
+        QCoreApplication::processEvents(); // the layout follows the texts
+        if (n.startsWith("G!"))
+            return n + u'=' + ganz(w->findChild<Blattansicht*>(n.mid(2)));
+        if (n == "Frame2")
+            return n + u'=' + (w->Frame2->height() >= w->Frame2->minimumSizeHint().height()
+                                       && w->txtK1->height() >= w->txtK1->minimumSizeHint().height()
+                                       && w->Option5->height() >= w->Option5->minimumSizeHint().height()
+                                   ? "voll"
+                                   : "gestaucht");
         const int z = n.mid(3).toInt() - 1, sp = n[2].unicode() - 'A';
         const QAbstractItemModel* m = w->OLE1->model();
         const QModelIndex i = m->index(z, sp - 8);
+        if (n.startsWith("S!"))
+            return n + u'=' + w->OLE1->sichtbar(i.row(), i.column()).replace(QRegularExpression("^#+$"), "###");
         if (n.startsWith("V!"))
             return n + u'=' + i.data().toString() + (i.data(Qt::BackgroundRole).isValid() ? "*" : "")
                    + (i.flags() & (Qt::ItemIsEditable | Qt::ItemIsSelectable) ? "?" : "")
@@ -24,11 +36,22 @@ class TestBSB : public QObject {
         return n[1] != u'!' ? stand(w, {s})[0] : n + u'=' + (n[0] == u'A' ? w->absolut() : w->relativ()).anzeige(z, sp);
     }
 
+    // Whether the view shows its whole range, the last cell inside it and no scroll bar.
+    static QString ganz(Blattansicht* v)
+    {
+        const QAbstractItemModel* m = v->model();
+        const QRect letzte = v->visualRect(m->index(m->rowCount() - 1, m->columnCount() - 1));
+        const bool leiste = v->horizontalScrollBar()->isVisible() || v->verticalScrollBar()->isVisible();
+        return v->viewport()->rect().contains(letzte) && !leiste ? "ganz" : "abgeschnitten";
+    }
+
 private slots:
     // Steps of the row runner, "tab" the other page; besides the controls, "A!M36" is a cell of
     // the absolute sheet as shown, "R!E36" of the relative one, "V!M23" of the view (from column I:
     // "*" on the legend's grey, "?" if it can be edited or selected; in row 1 the column's header,
-    // the view's rows and the other view's columns).
+    // the view's rows and the other view's columns), "S!M23" the text the view shows in the cell
+    // (any run of "#" as "###"), "G!OLE1" whether a view shows its whole range, "Frame2" whether the
+    // k1 frame and its controls have their height.
     void ablauf_data()
     {
         spalten();
@@ -39,6 +62,13 @@ private slots:
             bsb5{fehler(Fehler::Typen, "Falsche Eingabe - Wert wird auf 25 gesetzt")},
             schutz{"Kelmo: Typen unverträglich | "};
         reihe("blattansicht", "", "V!I1=Tage I 46 7;V!M23=36,3*;V!M22=36,2");
+        // Both sheets show their range whole at the window's size; a number too wide for its column
+        // fills it with "#", and the sheet's columns do not narrow the k1 frame.
+        reihe("blatt ganz zu sehen", "tab", "G!OLE1=ganz;S!J38=36,56188239;S!J40=25;S!K3=4,9;Frame2=voll");
+        reihe("relatives blatt ganz zu sehen", "", "G!OLE2=ganz");
+        reihe("ergebnisse da: k1-rahmen voll", "tab;Command1!", "Frame2=voll;lblY=0,684 ");
+        reihe("BSB5 1E12: ### statt ziffern", "tab;txtBSB5=1000000000000",
+              "S!K3=###;S!M23=###;S!M36=0,10;G!OLE1=ganz;Frame2=voll;lblBSB5=1.000.000.000.000,0 ");
         reihe("design, Command1", "Command1!",
               je(ergebnisse, "0,100 ;0,684 ;1,462 ;36,6 ;36,4;20,0 ;40,0 ;11,6 ;15,0 ;0,8 ;163,4 ;81,7 ;25,0 ")
                   + ";A!J35=37 mg BSB/l;R!E36=0,10;txtK1_relativ=0,17");
