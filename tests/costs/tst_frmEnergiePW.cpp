@@ -73,6 +73,19 @@ private slots:
     }
     void rechnung() { zeile<frmEnergiePW>({}, {schritt, liste}); }
 
+    // Large pumping stations, around the clock: the yearly figures in sight whole.
+    void grosseWerte_data()
+    {
+        spalten();
+        const QString namen = "lblMengejeJahr lblkWha lblEk_0 lblEkEuro_1";
+        reihe("1000 l/s", "txtQls=1000;txtHman=20;txtPZhd=24;TxtPZda=365",
+              ganz(namen, "31.536.000,0 ;2.290.197 ;366,432 ;716,678 "));
+        reihe(
+            "10 000 l/s, 100 m", "txtQls=10000;txtHman=100;txtPZhd=24;TxtPZda=365",
+            ganz(namen + " LblPk txtQm3h", "315.360.000,0 ;114.509.800 ;18.321,568 ;35.833,872 ;13.071,895;36.000,0 "));
+    }
+    void grosseWerte() { zeile<frmEnergiePW>({}, {schritt, liste}); }
+
     // The inputs unlock one after another, from grey (g) to white (w), the
     // cost whitens its results; the address is written, then opened.
     void freischaltenUndVerweise()

@@ -432,6 +432,20 @@ private slots:
         QVERIFY(w->isVisible());
         QCOMPARE(boxen().size(), 0);
     }
+
+    // Large plants: the sizes in TEW and the amounts in Mio € in sight whole.
+    void grosseWerte_data()
+    {
+        spalten();
+        const QString alle = "lblvorhReserveEW lblAusbaugrößeGebührenfähig lblKostenanteilBBNKDM lblBei1 "
+                             "lblKostenanteilgebührenfähig lblBei2 lblnichtGebührenfähigDM TxtEWKAreal";
+        reihe("1000 TEW", "TxtEWKAreal=1000;txtAnschlußEW=500;txtBruttoGKKA=25,5;Command1!",
+              ganz(alle, "500,0 ;625,0;7,7 Mio € ;1.000,0 TEW ;5,5 Mio € ;625,0 TEW ;2,1 Mio € ;1.000,0 "));
+        reihe("10 000 TEW, 2500 Mio €", "TxtEWKAreal=10000;txtAnschlußEW=5000;txtBruttoGKKA=2500;Command1!",
+              ganz(alle + " txtBruttoGKKA", "5.000,0 ;6.250,0;750,0 Mio € ;10.000,0 TEW ;539,7 Mio € ;6.250,0 TEW ;"
+                                            "210,3 Mio € ;10.000,0 ;2.500,0 "));
+    }
+    void grosseWerte() { zeile<frmgroseKA>(); }
 };
 
 QTEST_MAIN(TestGroseKA)

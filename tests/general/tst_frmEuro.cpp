@@ -1,6 +1,7 @@
 // The VAT window: any one of six amounts gives the other five, each step
 // reading the rounded text of the one before; the rate box and its guard;
 // the DM column and the white, flat look that shrinks the window.
+#include "ablauf.h"
 #include "fenster.h"
 #include "frmEuro.h"
 #include "hauptfenster.h"
@@ -381,6 +382,21 @@ private slots:
         QVERIFY(!rate->isEnabled());
         QCOMPARE(w->size(), twips(5220, 3030));
     }
+
+    // Amounts of eight digits before the comma "in DM": every box in sight
+    // whole, also in the white look.
+    void grosseWerte_data()
+    {
+        spalten();
+        const QString alle = "NettoEuro UstEuro BruttoEuro NettoDM UstDM BruttoDM";
+        reihe("netto euro", "Option1!;NettoEuro=12345678,9",
+              ganz(alle, "12345678,9;2.345.678,99 ;14.691.357,89 ;24.146.049,16 ;4.587.749,34 ;28.733.798,50 "));
+        reihe("brutto dm, dann tab", "Option1!;BruttoDM=98765432,1;BruttoDM~Tab",
+              ganz(alle, "42.435.263,51 ;8.062.700,07 ;50.497.963,58 ;82.996.161,43 ;15.769.270,67 ;98765432,1"));
+        reihe("brutto euro, weiß", "Option1!;BruttoEuro=99999999,99;Option2!",
+              ganz(alle, "84.033.613,44 ;15.966.386,55 ;99999999,99;164.355.462,17 ;31.227.537,81 ;195.582.999,98 "));
+    }
+    void grosseWerte() { zeile<frmEuro>(); }
 };
 
 QTEST_MAIN(TestEuro)

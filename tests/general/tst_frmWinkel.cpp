@@ -32,6 +32,18 @@ private slots:
         }
     }
     void winkel() { zeile<frmWinkel>(); }
+
+    // Values of fourteen digits and more, in sight whole: the box after the
+    // sine of 1 was written back, the arc cosine of a value close to 1.
+    void grosseWerte_data()
+    {
+        spalten();
+        reihe("sinus 1", "txtBetrag=1;Option1!", "txtBetrag=0,99999999999999;txtBetrag.ganz=ja");
+        reihe("kosinus 0,5", "txtBetrag=0,5;Option2!", "lblArkuskosinus=1,0471975511966;lblArkuskosinus.ganz=ja");
+        reihe("kosinus fast 1", "txtBetrag=0,99999999999999;Option2!",
+              "lblArkuskosinus=1,4136482739957E-07;lblArkuskosinus.ganz=ja;txtBetrag.ganz=ja");
+    }
+    void grosseWerte() { zeile<frmWinkel>(); }
 };
 
 QTEST_MAIN(TestWinkel)

@@ -2,9 +2,33 @@
 #include "ablauf.h"
 #include "frmhyAusfluss.h"
 #include "texte.h"
+#include "zahlfeld.h"
 
 class TestAusfluss : public QObject {
     Q_OBJECT
+
+    // Read after the window was painted (the mark is set when the field is
+    // drawn); besides the controls, "name.drin" whether the field lies inside
+    // each frame around it and the window ("ja", or what cuts it),
+    // "name.marke" whether it shows the mark.
+    static QString lies(frmhyAusfluss* w, Testumgebung&, const QString& s)
+    {
+        ruhe();
+        w->repaint();
+        const QString name = s.section(u'=', 0, 0), art = name.section(u'.', 1);
+        if (art != u"drin" && art != u"marke")
+            return stand(w, {s})[0];
+        const QWidget* f = kind<QWidget>(w, qPrintable(name.section(u'.', 0, 0)));
+        if (art == u"marke")
+            return name + (zahlfeld::markiert(f) ? "=ja" : "=nein");
+        for (const QWidget* a = f->parentWidget(); a; a = a->parentWidget()) {
+            if (!a->rect().contains(QRect(f->mapTo(a, QPoint(0, 0)), f->size())))
+                return name + "=von " + a->objectName() + " abgeschnitten";
+            if (a->isWindow())
+                break;
+        }
+        return name + "=ja";
+    }
 
 private slots:
     void rechnen_data()
@@ -46,7 +70,7 @@ private slots:
 
     // Besides the controls, "Label5.zeilen" is the number of lines a caption takes at its width,
     // "Label11.unter" where a label stands against lblMue ("mittig" below its middle).
-    static QString lies(frmhyAusfluss* w, Testumgebung& u, const QString& s)
+    static QString liesAussehen(frmhyAusfluss* w, Testumgebung& u, const QString& s)
     {
         const QString n = s.section(u'=', 0, 0);
         auto* l = w->findChild<QLabel*>(n.section(u'.', 0, 0));
@@ -68,7 +92,24 @@ private slots:
         reihe("gewählt unter dem beiwert", "", "Label11=gewählt;Label11.unter=mittig");
         reihe("fläche in einer zeile", "Option2!", "Label5.zeilen=1");
     }
-    void aussehen() { zeile<frmhyAusfluss>({}, {.lesen = lies}); }
+    void aussehen() { zeile<frmhyAusfluss>({}, {.lesen = liesAussehen}); }
+
+    // A water column of 1E200: each result keeps its full text, lies inside
+    // its frame and the window, and the outflow shows the mark with the whole
+    // text as tooltip.
+    void grosseWerte_data()
+    {
+        spalten();
+        const QString namen = "lblAusflussjeÖffnung lblQls lblQm3s lblQm3h lblAusflussmenge";
+        QString drin;
+        for (const QString& n : namen.split(u' '))
+            drin += u';' + n + ".drin=ja";
+        const QString menge = "9.912.704.988.896.030" + QString(".000").repeated(28) + ",0";
+        reihe("wassersäule 1E200", "Option2!;txtAnzahl+16;txtDurchmesser+38;txth:1E200;txth~",
+              "lblQls=16.521.174.981.493.400" + QString(".000").repeated(28) + ",0 ;lblAusflussmenge=" + menge
+                  + ";lblAusflussmenge.marke=ja;lblAusflussmenge.toolTip=" + menge + drin + ";txth.ganz=ja");
+    }
+    void grosseWerte() { zeile<frmhyAusfluss>({}, {.lesen = lies}); }
 };
 
 QTEST_MAIN(TestAusfluss)

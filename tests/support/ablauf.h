@@ -154,6 +154,14 @@ inline QString je(const QString& namen, const QString& texte)
     return z.join(u';');
 }
 
+// As je(), followed by "name.ganz=ja" for each of the names: every field's
+// text in sight whole.
+inline QString ganz(const QString& namen, const QString& texte = {})
+{
+    const QString z = QString(namen + u' ').replace(u' ', QStringLiteral(".ganz=ja;")).chopped(1);
+    return texte.isEmpty() ? z : je(namen, texte) + u';' + z;
+}
+
 // The columns of a row.
 inline void spalten()
 {

@@ -33,6 +33,8 @@ class TestBSB : public QObject {
                    + (i.flags() & (Qt::ItemIsEditable | Qt::ItemIsSelectable) ? "?" : "")
                    + (z ? QString() : u' ' + m->headerData(i.column(), Qt::Horizontal).toString()
                               + QStringLiteral(" %1 %2").arg(m->rowCount()).arg(w->OLE2->model()->columnCount()));
+        if (n.endsWith(".da"))
+            return n + (kind<QWidget>(w, qPrintable(n.chopped(3)))->rect().isEmpty() ? "=nein" : "=ja");
         return n[1] != u'!' ? stand(w, {s})[0] : n + u'=' + (n[0] == u'A' ? w->absolut() : w->relativ()).anzeige(z, sp);
     }
 
@@ -51,7 +53,8 @@ private slots:
     // "*" on the legend's grey, "?" if it can be edited or selected; in row 1 the column's header,
     // the view's rows and the other view's columns), "S!M23" the text the view shows in the cell
     // (any run of "#" as "###"), "G!OLE1" whether a view shows its whole range, "Frame2" whether the
-    // k1 frame and its controls have their height.
+    // k1 frame and its controls have their height; "name.da" whether the control has an area on the
+    // page ("ja", "nein").
     void ablauf_data()
     {
         spalten();
@@ -102,6 +105,20 @@ private slots:
         reihe("CSB falsch, vorgabe", "txtCSB:x;Option6!", "txtK1=0,17;A!M36=0,17;lblK1Temp=0,170 ", schutz);
     }
     void ablauf() { zeile<frmBSB>({}, {schritt, lies}); }
+
+    // A high BOD5 on the absolute page: the results in sight whole, the choice of k1
+    // still in sight.
+    void grosseWerte_data()
+    {
+        spalten();
+        const QString ergebnisse = "lblBSB5 lblBSB25 lblBSBAbbaugrenze lblBSB5minusBSB lblSchwerabbaubarTag "
+                                   "lblNichtAbbaubar lblNichtAbbaubarProzent";
+        const QString k1 = ";txtK1.ganz=ja;txtK1.da=ja;Option5.da=ja;Option6.da=ja;Option7.da=ja;Option8.da=ja";
+        reihe("BSB5 1 000 000", "tab;txtBSB5=1000000;Command1!",
+              ganz(ergebnisse, "1.000.000,0 ;1.457.850,5;1.462.475,3 ;462.475,3 ;30.831,7 ;-1.462.275,3 ;-731.137,6 ")
+                  + k1);
+    }
+    void grosseWerte() { zeile<frmBSB>({}, {schritt, lies}); }
 };
 
 QTEST_MAIN(TestBSB)

@@ -1,5 +1,6 @@
 // The population loads window: both tables scaled from the typed population
 // equivalents on every change of the box.
+#include "ablauf.h"
 #include "fenster.h"
 #include "frmEW.h"
 #include "hauptfenster.h"
@@ -233,6 +234,22 @@ private slots:
         QCOMPARE(kind<QLabel>(neu, "lblBsb")->text(), QStringLiteral("60"));
         QCOMPARE(kind<QLabel>(neu, "Label6")->text(), QStringLiteral("Angabe in g/Ed nach Eingabe Ergebnisse in kg/d"));
     }
+
+    // A city: the bold totals and every other cell in sight whole.
+    void grosseWerte_data()
+    {
+        spalten();
+        QStringList alle;
+        for (const char* n : zellen)
+            alle << QString::fromUtf8(n);
+        const QString jede = u';' + ganz(alle.join(u' '));
+        reihe("1 mio EW", "txtEW=1000000",
+              je("lblMs lblOs lblTs lblBsb lblOabsStBsb", "100.000,0;90.000,0;190.000,0;60.000,0;40.000,0") + jede);
+        reihe("10 mio EW", "txtEW=10000000",
+              je("lblMs lblgelStTs lblTs lblCSB_0 lblP_0", "1.000.000,0;1.250.000,0;1.900.000,0;1.200.000,0;18.000,0")
+                  + jede);
+    }
+    void grosseWerte() { zeile<frmEW>(); }
 };
 
 QTEST_MAIN(TestEW)

@@ -1,4 +1,5 @@
 // The sludge quantity window, driven as a user does: typing and key releases.
+#include "ablauf.h"
 #include "fenster.h"
 #include "frmSchlamm.h"
 #include "testhilfe.h"
@@ -220,6 +221,16 @@ private slots:
         loslassen(txtda);
         QCOMPARE(alles(), (QStringList{"1", "45", "5", "365", "1,9", "0,05", "16,43", "0,0", "0,9", "328,5"}));
     }
+
+    // Large plants with the design values: every result in sight whole.
+    void grosseWerte_data()
+    {
+        spalten();
+        const QString alle = "txtTMtd txtSVm3d lblTMkgh lblTMta lblSVm3h lblSVm3a";
+        reihe("150 TEW", "txtEW=150", ganz(alle, "7,50;300,0;312,5;2.737,50;12,5;109.500,0"));
+        reihe("1000 TEW", "txtEW=1000", ganz(alle, "50,00;2.000,0;2.083,3;18.250,00;83,3;730.000,0"));
+    }
+    void grosseWerte() { zeile<frmSchlamm>(); }
 };
 
 QTEST_MAIN(TestSchlamm)

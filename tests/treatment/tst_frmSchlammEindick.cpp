@@ -59,6 +59,24 @@ private slots:
               "seite=", {"Drucken: Drucken nicht möglich: der Druckauftrag ließ sich nicht ausführen. {48}"});
     }
     void ablauf() { zeile<frmSchlammEindick>({}, {schritt, lies}); }
+
+    // Large plants: the yearly figures in sight whole, and numbers of ten
+    // digits and more in the boxes once the focus has left them.
+    void grosseWerte_data()
+    {
+        spalten();
+        const QString bsp = "txtTS+5;txtTS~Return;txtentTS+25", jahr = "lblTMkgh lblTMta lblSVm3a lblentm3a lblwasm3a";
+        reihe("zehnfach", "txtEW+10000;" + bsp, ganz(jahr, "20,833;182,50;3.650,00;730,00;2.920,0"));
+        reihe("10 mio EW", "txtEW+10000000;" + bsp,
+              ganz(jahr + " txtTMtd txtSVm3d lblSVm3h lblentm3h lblentm3d lblwasm3h lblwasm3d",
+                   "20.833,333;182.500,00;3.650.000,00;730.000,00;2.920.000,0;500,00;10.000,00;416,67;83,333;"
+                   "2.000,00;333,3;8.000,0"));
+        reihe(
+            "trockenmasse mit zehn stellen", "txtTMtd+1234567890;txtTMtd~Tab",
+            ganz("txtEW txtTMtd lblTMkgh lblTMta", "24.691.357.800.000;1234567890;51.440.328.750,0;450.617.279.850,00")
+                + ";txtTMtd.focus=false");
+    }
+    void grosseWerte() { zeile<frmSchlammEindick>({}, {schritt, lies}); }
 };
 
 QTEST_MAIN(TestSchlammEindick)
