@@ -1,26 +1,63 @@
 #include "svgBild.h"
 
+#include <QFile>
 #include <QPainter>
+#include <QXmlStreamReader>
+
+namespace {
+
+// The size that the root element of an SVG file gives in plain numbers
+// (width="498" height="95"), without reading the rest of the drawing.
+QSize eigeneGroesse(const QString& datei)
+{
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&f);
+    while (!xml.atEnd() && !xml.isStartElement())
+        xml.readNext();
+    if (!xml.isStartElement() || xml.name() != QLatin1String("svg"))
+        return {};
+    bool breiteOk = false, hoeheOk = false;
+    const int breite = xml.attributes().value(QLatin1String("width")).toInt(&breiteOk);
+    const int hoehe = xml.attributes().value(QLatin1String("height")).toInt(&hoeheOk);
+    return breiteOk && hoeheOk && breite > 0 && hoehe > 0 ? QSize(breite, hoehe) : QSize();
+}
+
+} // namespace
 
 SvgBild::SvgBild(QWidget* parent) : QWidget(parent) {}
 
 void SvgBild::setzeDatei(const QString& datei, bool festeGroesse)
 {
-    m_svg.load(datei);
+    m_datei = datei;
+    m_gelesen = false;
+    m_groesse = eigeneGroesse(datei);
+    if (!m_groesse.isValid())
+        m_groesse = svg().isValid() ? svg().defaultSize() : QSize();
     if (festeGroesse)
         setFixedSize(sizeHint());
     updateGeometry();
     update();
 }
 
+QSvgRenderer& SvgBild::svg()
+{
+    if (!m_gelesen) {
+        m_gelesen = true;
+        m_svg.load(m_datei);
+    }
+    return m_svg;
+}
+
 QSize SvgBild::sizeHint() const
 {
-    return m_svg.isValid() ? m_svg.defaultSize() : QSize(200, 120);
+    return m_groesse.isValid() ? m_groesse : QSize(200, 120);
 }
 
 void SvgBild::paintEvent(QPaintEvent*)
 {
-    if (!m_svg.isValid())
+    if (m_datei.isEmpty() || !svg().isValid())
         return;
     QSizeF bild = m_svg.defaultSize();
     bild.scale(size(), Qt::KeepAspectRatio);
