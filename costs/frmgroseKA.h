@@ -24,6 +24,12 @@ public:
 
 private:
     void Berechnung();
+    // Its steps.
+    void rechne();
+    void runde();
+    void faerbe();
+    void bewerte();
+    void warne();
     void schließen();
     template <class Erklaerung>
     void erklaere();
