@@ -60,6 +60,8 @@ constexpr Aktion verlinkt(const QString& link)
     return {Art::Link, {nullptr, nullptr}, &link};
 }
 
+// The main menu in display order: level, caption, the submenu's name or the
+// item's Click handler, and what choosing it does.
 // clang-format off
 const Menuepunkt menuepunkte[] = {
     {1, "Abwasserbehandlung",              "Abwasserbehandlung",          untermenue},
@@ -107,8 +109,9 @@ const Menuepunkt menuepunkte[] = {
     {1, "Update",                          "Updatemnu_Click",             oeffnet<frmUpdate>},
     {1, "Version",                         "Version_Click",               oeffnet<frmVersion>},
 };
-// clang-format on
 
+// The close rule: the windows that every menu command closes first, one after
+// the other in this order. The others stay open.
 constexpr fenster::Eintrag schliessfenster[] = {
     eintrag<frmIndex>(),          eintrag<frmAutor>(),           eintrag<frmgewährleistung>(),
     eintrag<frmUpdate>(),         eintrag<frmVersion>(),         eintrag<frmSchlamm>(),
@@ -120,6 +123,7 @@ constexpr fenster::Eintrag schliessfenster[] = {
     eintrag<frmThomsen>(),        eintrag<frmKreis>(),           eintrag<frmJKKKA>(),
     eintrag<frmRegenspende>(),    eintrag<frmPyramidenstumpf>(),
 };
+// clang-format on
 
 // Opened by another window, or by name from the command line only.
 constexpr fenster::Eintrag weitere[] = {

@@ -14,11 +14,11 @@ namespace fensterliste {
 
 // What a menu row does.
 enum class Art {
-    Untermenue,                // opens its submenu, nothing else
+    Untermenue,                 // opens its submenu, nothing else
     UntermenueMitSchliessregel, // its submenu; opening it already runs the close rule
-    Fenster,                   // the close rule, then its window
-    Link,                      // the close rule, then its link to the desktop
-    FensterNachSchlamm,        // closes only the sludge quantity window, then its window
+    Fenster,                    // the close rule, then its window
+    Link,                       // the close rule, then its link to the desktop
+    FensterNachSchlamm,         // closes only the sludge quantity window, then its window
 };
 
 struct Aktion {
