@@ -24,7 +24,8 @@ public:
 
 private:
     void Berechnung();
-    // Its steps.
+    // The steps of Berechnung: the results, their rounding, the warning
+    // colours, the verdict and the warning boxes.
     void rechne();
     void runde();
     void faerbe();
