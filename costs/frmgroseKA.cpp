@@ -30,6 +30,12 @@ bool negativ(const QLabel* l)
     return l->text().startsWith(u'-');
 }
 
+const QString eins = QStringLiteral("##,##0.0 ");
+const QString einsOhneBlank = QStringLiteral("##,##0.0");
+const QString mio = QStringLiteral("##,##0.0 Mio € ");
+const QString prozent = QStringLiteral("##,##0.0 % ");
+const QString tew = QStringLiteral("##,##0.0 TEW ");
+
 } // namespace
 
 frmgroseKA::frmgroseKA(QWidget* parent) : QWidget(parent)
@@ -92,92 +98,18 @@ QList<QWidget*> frmgroseKA::kostenzeilen() const
             lblKostenanteilBBNKDM, lblKostenanteilgebührenfähig, lblBei1, lblBei2};
 }
 
+
+// The whole computation in its steps; a runtime error in any of them stops it
+// there, resets the inputs and tells the user.
 void frmgroseKA::Berechnung()
 {
     ereignis::fehlerblock(
         [this] {
-            const QString eins = QStringLiteral("##,##0.0 ");
-            const QString mio = QStringLiteral("##,##0.0 Mio € ");
-            const QString prozent = QStringLiteral("##,##0.0 % ");
-            const QString tew = QStringLiteral("##,##0.0 TEW ");
-            const auto E = [this] { return zahl(TxtEWKAreal->text()); };
-            const auto A = [this] { return zahl(txtAnschlußEW->text()); };
-            const auto K = [this] { return zahl(txtBruttoGKKA->text()); };
-
-            schreibe(lblvorhReserveEW, E() - A());
-            // The reserve is read back from its text.
-            Rp = waehrung(teile(100 * zahl(lblvorhReserveEW->text()), E()));
-            schreibe(lblvorhReserveProzent, Rp);
-            Rz = geprueft(E() * (zahl(txtzulReserveProzent->text()) / 100));
-            schreibe(lblzulReserveEW, Rz);
-            KA = geprueft(K() * (zahl(txtKostenanteilBBNKProzent->text()) / 100));
-            schreibe(lblKostenanteilBBNKDM, KA);
-            Eg = teile(geprueft(A() * 100), 100 - zahl(txtzulReserveProzent->text()));
-            schreibe(lblAusbaugrößeGebührenfähig, Eg);
-            lblBei1->setText(format(TxtEWKAreal->text(), eins));
-            lblBei2->setText(format(lblAusbaugrößeGebührenfähig->text(), eins));
-            const double verhaeltnis = teile(E(), Eg);
-            KG = waehrung(teile(KA, hoch(verhaeltnis, zahl(txtDdeggesKA->text()))));
-            schreibe(lblKostenanteilgebührenfähig, KG);
-            N = geprueft(KA - KG);
-            schreibe(lblnichtGebührenfähigDM, N);
-            Np = waehrung(teile(N, K()));
-            schreibe(lblNichtGebührenfähigProzent, Np);
-
-            // Every shown value rounded to one decimal; the next run computes
-            // with the rounded inputs.
-            const auto runde = [](auto* c, const QString& muster) { umformatieren(c, muster); };
-            runde(lblnichtGebührenfähigDM, mio);
-            runde(lblNichtGebührenfähigProzent, prozent);
-            runde(lblKostenanteilgebührenfähig, mio);
-            runde(TxtEWKAreal, eins);
-            runde(txtAnschlußEW, eins);
-            runde(txtzulReserveProzent, eins);
-            runde(txtBruttoGKKA, eins);
-            runde(txtKostenanteilBBNKProzent, QStringLiteral("##,##0.0"));
-            runde(lblvorhReserveEW, eins);
-            runde(lblvorhReserveProzent, eins);
-            runde(lblzulReserveEW, eins);
-            runde(lblAusbaugrößeGebührenfähig, QStringLiteral("##,##0.0"));
-            runde(lblKostenanteilBBNKDM, mio);
-            runde(lblBei1, tew);
-            runde(lblBei2, tew);
-
-            // Warning colours stay until the window is closed.
-            if (negativ(lblvorhReserveEW))
-                aussehen::warnung(lblvorhReserveEW, true);
-            if (negativ(lblvorhReserveProzent))
-                aussehen::warnung(lblvorhReserveProzent, true);
-            if (!negativ(lblnichtGebührenfähigDM)) {
-                aussehen::rosa(lblnichtGebührenfähigDM, true);
-                aussehen::rosa(lblNichtGebührenfähigProzent, true);
-            }
-
-            const bool gebuehrenfaehig = N <= 0;
-            if (gebuehrenfaehig) {
-                Label5_0->setText(QStringLiteral("Investkosten sind dem ersten Anschein nach gebühren- und "
-                                                 "beitragsfähig!"));
-                aussehen::warnung(Label5_0, false);
-            } else {
-                Label5_0->setText(QStringLiteral("Nach dem ersten Anschein nicht gebühren- und beitragsfähiger "
-                                                 "Investaufwand!"));
-                aussehen::warnung(Label5_0, true);
-            }
-            for (QWidget* k : kostenzeilen())
-                k->setVisible(!gebuehrenfaehig);
-
-            if (A() >= E())
-                meldung::warnung(QStringLiteral("Anschlußgrad ist >= Anlagenkapazität!"),
-                        QStringLiteral("Vielleicht ein Problem!"));
-            if (negativ(lblnichtGebührenfähigDM))
-                meldung::warnung(QStringLiteral("Gewählte zulässige Reserve ist größer oder gleich vorhandener Reserve!"),
-                        QStringLiteral("Meist kein Problem!"));
-            if (negativ(lblnichtGebührenfähigDM)) {
-                meldung::warnung(QStringLiteral("Aufwendungen sind dem ersten Anschein nach gebührenfähig!"),
-                        QStringLiteral("Kein Problem!"));
-                schreibe(lblnichtGebührenfähigDM, 0, mio);
-                schreibe(lblNichtGebührenfähigProzent, 0, prozent);
-            }
+            rechne();
+            runde();
+            faerbe();
+            bewerte();
+            warne();
         },
         [this] {
             TxtEWKAreal->setText(QStringLiteral("0"));
@@ -188,6 +120,106 @@ void frmgroseKA::Berechnung()
             txtzulReserveProzent->setText(QStringLiteral("20"));
         },
         texte::alleZurueck);
+}
+
+// The reserves, the fee-eligible size and the costs, each written as a plain
+// number; every input is read from its box where it is used.
+void frmgroseKA::rechne()
+{
+    const auto E = [this] { return zahl(TxtEWKAreal->text()); };
+    const auto A = [this] { return zahl(txtAnschlußEW->text()); };
+    const auto K = [this] { return zahl(txtBruttoGKKA->text()); };
+
+    schreibe(lblvorhReserveEW, E() - A());
+    // The reserve is read back from its text.
+    Rp = waehrung(teile(100 * zahl(lblvorhReserveEW->text()), E()));
+    schreibe(lblvorhReserveProzent, Rp);
+    Rz = geprueft(E() * (zahl(txtzulReserveProzent->text()) / 100));
+    schreibe(lblzulReserveEW, Rz);
+    KA = geprueft(K() * (zahl(txtKostenanteilBBNKProzent->text()) / 100));
+    schreibe(lblKostenanteilBBNKDM, KA);
+    Eg = teile(geprueft(A() * 100), 100 - zahl(txtzulReserveProzent->text()));
+    schreibe(lblAusbaugrößeGebührenfähig, Eg);
+    lblBei1->setText(format(TxtEWKAreal->text(), eins));
+    lblBei2->setText(format(lblAusbaugrößeGebührenfähig->text(), eins));
+    const double verhaeltnis = teile(E(), Eg);
+    KG = waehrung(teile(KA, hoch(verhaeltnis, zahl(txtDdeggesKA->text()))));
+    schreibe(lblKostenanteilgebührenfähig, KG);
+    N = geprueft(KA - KG);
+    schreibe(lblnichtGebührenfähigDM, N);
+    Np = waehrung(teile(N, K()));
+    schreibe(lblNichtGebührenfähigProzent, Np);
+}
+
+// Every shown value rounded to one decimal, in this order; the next run
+// computes with the rounded inputs.
+void frmgroseKA::runde()
+{
+    umformatieren(lblnichtGebührenfähigDM, mio);
+    umformatieren(lblNichtGebührenfähigProzent, prozent);
+    umformatieren(lblKostenanteilgebührenfähig, mio);
+    umformatieren(TxtEWKAreal, eins);
+    umformatieren(txtAnschlußEW, eins);
+    umformatieren(txtzulReserveProzent, eins);
+    umformatieren(txtBruttoGKKA, eins);
+    umformatieren(txtKostenanteilBBNKProzent, einsOhneBlank);
+    umformatieren(lblvorhReserveEW, eins);
+    umformatieren(lblvorhReserveProzent, eins);
+    umformatieren(lblzulReserveEW, eins);
+    umformatieren(lblAusbaugrößeGebührenfähig, einsOhneBlank);
+    umformatieren(lblKostenanteilBBNKDM, mio);
+    umformatieren(lblBei1, tew);
+    umformatieren(lblBei2, tew);
+}
+
+// Warning colours, judged on the rounded texts; they stay until the window is
+// closed.
+void frmgroseKA::faerbe()
+{
+    if (negativ(lblvorhReserveEW))
+        aussehen::warnung(lblvorhReserveEW, true);
+    if (negativ(lblvorhReserveProzent))
+        aussehen::warnung(lblvorhReserveProzent, true);
+    if (!negativ(lblnichtGebührenfähigDM)) {
+        aussehen::rosa(lblnichtGebührenfähigDM, true);
+        aussehen::rosa(lblNichtGebührenfähigProzent, true);
+    }
+}
+
+// The verdict on the unrounded non-eligible expense; the cost rows show only
+// when there is one.
+void frmgroseKA::bewerte()
+{
+    const bool gebuehrenfaehig = N <= 0;
+    if (gebuehrenfaehig) {
+        Label5_0->setText(QStringLiteral("Investkosten sind dem ersten Anschein nach gebühren- und "
+                                         "beitragsfähig!"));
+        aussehen::warnung(Label5_0, false);
+    } else {
+        Label5_0->setText(QStringLiteral("Nach dem ersten Anschein nicht gebühren- und beitragsfähiger "
+                                         "Investaufwand!"));
+        aussehen::warnung(Label5_0, true);
+    }
+    for (QWidget* k : kostenzeilen())
+        k->setVisible(!gebuehrenfaehig);
+}
+
+// The three warnings, in this order; a negative expense brings the last two
+// and is then shown as zero.
+void frmgroseKA::warne()
+{
+    if (zahl(txtAnschlußEW->text()) >= zahl(TxtEWKAreal->text()))
+        meldung::warnung(QStringLiteral("Anschlußgrad ist >= Anlagenkapazität!"),
+                         QStringLiteral("Vielleicht ein Problem!"));
+    if (negativ(lblnichtGebührenfähigDM))
+        meldung::warnung(QStringLiteral("Gewählte zulässige Reserve ist größer oder gleich vorhandener Reserve!"),
+                         QStringLiteral("Meist kein Problem!"));
+    if (negativ(lblnichtGebührenfähigDM)) {
+        meldung::warnung(QStringLiteral("Aufwendungen sind dem ersten Anschein nach gebührenfähig!"),
+                         QStringLiteral("Kein Problem!"));
+        schreibe(lblnichtGebührenfähigDM, 0, mio);
+        schreibe(lblNichtGebührenfähigProzent, 0, prozent);
+    }
 }
 
 void frmgroseKA::schließen()

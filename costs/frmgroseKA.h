@@ -25,6 +25,13 @@ public:
 private:
     void Berechnung();
     QList<QWidget*> kostenzeilen() const;
+    // The steps of Berechnung: the results, their rounding, the warning
+    // colours, the verdict and the warning boxes.
+    void rechne();
+    void runde();
+    void faerbe();
+    void bewerte();
+    void warne();
     void schließen();
     template <class Erklaerung>
     void erklaere();

@@ -63,7 +63,7 @@ frmRegenspende::frmRegenspende(QWidget* parent) : QWidget(parent)
                         [this, v] { Abflussbeiwert_Click(v.psi, v.zuerstInDieBox); });
     for (const Regenhaeufigkeit& v : regenhaeufigkeiten)
         ereignis::click(findChild<QRadioButton*>(QString::fromLatin1(v.option)),
-                        [this, v] { Regenhäufigkeit_Click(v.n); });
+                        [this, v] { Regenhaeufigkeit_Click(v.n); });
     ereignis::change(txtm2, [this] { txtm2_Change(); });
     ereignis::change(TxtPsi, [this] { TxtPsi_Change(); });
     ereignis::change(txtT, [this] { txtT_Change(); });
@@ -108,6 +108,7 @@ void frmRegenspende::Command1_Click()
             Psi.setzeZahl(0.1);
             lblPsi->setText(Psi.text());
         },
+        // "Einga-befehler", with the hyphen: the title has always read so.
         texte::wertAuf(QStringLiteral("0,1")), QStringLiteral("Einga-befehler"),
         ereignis::Reihenfolge::MeldungZuerst);
 }
@@ -146,7 +147,7 @@ void frmRegenspende::Abflussbeiwert_Click(double wert, bool zuerstInDieBox)
 }
 
 // The rain part at once; a box that holds no number is only told.
-void frmRegenspende::Regenhäufigkeit_Click(double wert)
+void frmRegenspende::Regenhaeufigkeit_Click(double wert)
 {
     ereignis::fehlerblock(
         [this, wert] {

@@ -20,7 +20,7 @@ private:
     void Command3_MouseMove();
     void Form_MouseMove();
     void Abflussbeiwert_Click(double wert, bool zuerstInDieBox);
-    void Regenhäufigkeit_Click(double wert);
+    void Regenhaeufigkeit_Click(double wert);
     void txtm2_Change();
     void TxtPsi_Change();
     void txtT_Change();

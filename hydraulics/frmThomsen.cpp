@@ -13,6 +13,7 @@
 using namespace rechnen;
 
 namespace {
+// "Einga-befehler", with the hyphen: the window's title has always read so.
 const QString titel = QStringLiteral("Einga-befehler");
 const QString zweiStellen = QStringLiteral("##,##0.00 ");
 

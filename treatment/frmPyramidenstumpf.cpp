@@ -16,6 +16,7 @@ using namespace rechnen;
 namespace {
 
 const QString eineStelle = QStringLiteral("##,##0.0");
+// "zurückgegesetzt", not the usual "zurückgesetzt": this window's message has always read so.
 const QString tippfehler = QStringLiteral("Tippfehler - Alle Eingabewerte werden zurückgegesetzt");
 
 } // namespace
@@ -41,11 +42,11 @@ frmPyramidenstumpf::frmPyramidenstumpf(QWidget* parent) : QWidget(parent)
     datum::heuteAnzeigen(this, [this](const QString& heute) { Label45->setText(heute); });
 
     ereignis::keyUp(txtGefälleAbsolut,
-                    [this] { Gefälle_KeyUp(txtGefälleAbsolut, &frmPyramidenstumpf::EingabeGefälleAbsolut); });
+                    [this] { Gefaelle_KeyUp(txtGefälleAbsolut, &frmPyramidenstumpf::EingabeGefälleAbsolut); });
     ereignis::keyUp(txtGefälleProzent,
-                    [this] { Gefälle_KeyUp(txtGefälleProzent, &frmPyramidenstumpf::EingabeGefälleProzent); });
+                    [this] { Gefaelle_KeyUp(txtGefälleProzent, &frmPyramidenstumpf::EingabeGefälleProzent); });
     ereignis::keyUp(txtGefälleProportion,
-                    [this] { Gefälle_KeyUp(txtGefälleProportion, &frmPyramidenstumpf::EingabeGefälleProportion); });
+                    [this] { Gefaelle_KeyUp(txtGefälleProportion, &frmPyramidenstumpf::EingabeGefälleProportion); });
     for (QLineEdit* box : {txtLängeBeckenboden, txtBreiteBeckenboden, txtWassertiefe, txtFreibord})
         ereignis::keyUp(box, [this] { Abmessung_KeyUp(); });
     ereignis::click(Command1, [this] { Command1_Click(); });
@@ -69,7 +70,7 @@ void frmPyramidenstumpf::mitFehlerblock(const std::function<void()>& schritte)
         tippfehler);
 }
 
-void frmPyramidenstumpf::Gefälle_KeyUp(QLineEdit* box, void (frmPyramidenstumpf::*umrechnung)())
+void frmPyramidenstumpf::Gefaelle_KeyUp(QLineEdit* box, void (frmPyramidenstumpf::*umrechnung)())
 {
     mitFehlerblock([this, box, umrechnung] {
         // A gradient of 0 would divide by zero: it is not converted.

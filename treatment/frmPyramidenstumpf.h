@@ -26,7 +26,7 @@ private:
     void Sichtbar();
 
     // A key released in one of the slope boxes, converted by its procedure.
-    void Gefälle_KeyUp(QLineEdit* box, void (frmPyramidenstumpf::*umrechnung)());
+    void Gefaelle_KeyUp(QLineEdit* box, void (frmPyramidenstumpf::*umrechnung)());
     void Abmessung_KeyUp();
     // The error block of all seven key handlers.
     void mitFehlerblock(const std::function<void()>& schritte);

@@ -10,6 +10,27 @@
 #include "handbuch.h"
 #include "twips.h"
 
+#include <type_traits>
+
+namespace {
+
+// Shows the chosen window first, then closes the other pages in the order
+// A, B, C, D; a page that is not open stays closed.
+template <class Ziel, class... Seiten>
+void zeigeAllein()
+{
+    fenster::zeige<Ziel>();
+    (..., (std::is_same_v<Ziel, Seiten> ? void() : fenster::schliesse<Seiten>()));
+}
+
+template <class Ziel>
+void waehle()
+{
+    zeigeAllein<Ziel, frmSchlammA, frmSchlammB, frmSchlammC, frmSchlammD>();
+}
+
+} // namespace
+
 frmSchlammStart::frmSchlammStart(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
@@ -25,44 +46,8 @@ frmSchlammStart::frmSchlammStart(QWidget* parent) : QWidget(parent)
     ereignis::click(Option5, [this] { Option5_Click(); });
 }
 
-// Each choice shows its window first, then closes the other pages.
-void frmSchlammStart::Option1_Click()
-{
-    fenster::zeige<frmSchlammA>();
-    fenster::schliesse(QString::fromUtf8(frmSchlammB::Name));
-    fenster::schliesse(QString::fromUtf8(frmSchlammC::Name));
-    fenster::schliesse(QString::fromUtf8(frmSchlammD::Name));
-}
-
-void frmSchlammStart::Option2_Click()
-{
-    fenster::zeige<frmSchlammB>();
-    fenster::schliesse(QString::fromUtf8(frmSchlammA::Name));
-    fenster::schliesse(QString::fromUtf8(frmSchlammC::Name));
-    fenster::schliesse(QString::fromUtf8(frmSchlammD::Name));
-}
-
-void frmSchlammStart::Option3_Click()
-{
-    fenster::zeige<frmSchlammC>();
-    fenster::schliesse(QString::fromUtf8(frmSchlammA::Name));
-    fenster::schliesse(QString::fromUtf8(frmSchlammB::Name));
-    fenster::schliesse(QString::fromUtf8(frmSchlammD::Name));
-}
-
-void frmSchlammStart::Option4_Click()
-{
-    fenster::zeige<frmSchlammD>();
-    fenster::schliesse(QString::fromUtf8(frmSchlammA::Name));
-    fenster::schliesse(QString::fromUtf8(frmSchlammB::Name));
-    fenster::schliesse(QString::fromUtf8(frmSchlammC::Name));
-}
-
-void frmSchlammStart::Option5_Click()
-{
-    fenster::zeige<frmSchlamm>();
-    fenster::schliesse(QString::fromUtf8(frmSchlammA::Name));
-    fenster::schliesse(QString::fromUtf8(frmSchlammB::Name));
-    fenster::schliesse(QString::fromUtf8(frmSchlammC::Name));
-    fenster::schliesse(QString::fromUtf8(frmSchlammD::Name));
-}
+void frmSchlammStart::Option1_Click() { waehle<frmSchlammA>(); }
+void frmSchlammStart::Option2_Click() { waehle<frmSchlammB>(); }
+void frmSchlammStart::Option3_Click() { waehle<frmSchlammC>(); }
+void frmSchlammStart::Option4_Click() { waehle<frmSchlammD>(); }
+void frmSchlammStart::Option5_Click() { waehle<frmSchlamm>(); }
