@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpression>
@@ -31,6 +32,7 @@ constexpr const char* entwurfMax = "zahlfeldEntwurfMax";
 constexpr const char* markeAn = "zahlfeldMarke";
 constexpr const char* tipVorher = "zahlfeldTipVorher";
 constexpr const char* beschreibungVorher = "zahlfeldBeschreibungVorher";
+constexpr const char* umbruchHoehe = "zahlfeldUmbruchHoehe";
 
 QString text(const QWidget* w)
 {
@@ -195,6 +197,22 @@ void folgeInhalt(QObject* o, const QResizeEvent* e)
         fenster->resize(fenster->width() + zuwachs, fenster->height());
 }
 
+// Captions that wrap need more lines when the numbers beside them take
+// their width. A window whose layout has such captions grows in height by
+// as much as they need more than when it opened, instead of squeezing a frame
+// out of sight; at its design values it keeps its size.
+void hoeherFuerUmbruch(QWidget* fenster)
+{
+    QLayout* layout = fenster->layout();
+    if (!fenster->isWindow() || !fenster->isVisible() || !layout || !layout->hasHeightForWidth())
+        return;
+    const int noetig = layout->totalHeightForWidth(fenster->width());
+    const QVariant bisher = fenster->property(umbruchHoehe);
+    fenster->setProperty(umbruchHoehe, std::max(noetig, bisher.isValid() ? bisher.toInt() : noetig));
+    if (bisher.isValid() && noetig > bisher.toInt())
+        fenster->resize(fenster->width(), fenster->height() + noetig - bisher.toInt());
+}
+
 bool istFeld(const QObject* o)
 {
     return qobject_cast<const QLabel*>(o) || qobject_cast<const QLineEdit*>(o);
@@ -213,9 +231,11 @@ public:
         case QEvent::LayoutRequest:
             // A label's new text asks its parent's layout for room: the
             // label's minimum is set before the layout takes it.
-            if (o->isWidgetType())
+            if (o->isWidgetType()) {
                 for (QLabel* l : o->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
                     anpassen(l);
+                hoeherFuerUmbruch(static_cast<QWidget*>(o));
+            }
             break;
         case QEvent::Resize:
             folgeInhalt(o, static_cast<QResizeEvent*>(e));

@@ -24,6 +24,10 @@ frmBSB::frmBSB(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     resize(twips(17175, 12690));
+    // The captions keep the width they have at the design values when the
+    // results grow: narrower, they would wrap onto more lines than the page
+    // has room for. The worksheet beside them gives way instead.
+    gridAbsolut->setColumnMinimumWidth(0, twips(5600));
 
     m_absolut = new Blattmodell(bsbMappe::erzeuge(bsbMappe::Art::Absolut), this);
     m_relativ = new Blattmodell(bsbMappe::erzeuge(bsbMappe::Art::Relativ), this);

@@ -86,6 +86,8 @@ void ruhe()
 
 QString nichtGanz(const QWidget* f)
 {
+    if (f->height() < f->fontMetrics().height())
+        return QStringLiteral("Feld %1 px hoch, Text %2 px").arg(f->height()).arg(f->fontMetrics().height());
     if (auto* l = qobject_cast<const QLabel*>(f); l && l->width() < l->sizeHint().width())
         return QStringLiteral("Feld %1 px, Text %2 px").arg(l->width()).arg(l->sizeHint().width());
     if (auto* e = qobject_cast<const QLineEdit*>(f)) {

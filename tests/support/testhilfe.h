@@ -99,8 +99,8 @@ void ersetze(QLineEdit* box, const QString& text);
 // Lets posted events run (layouts, repaints) until nothing is left.
 void ruhe();
 
-// Empty when the field's text is in sight whole: a label as wide as Qt says
-// its text needs, a box's text area as wide as its text, and no frame or
+// Empty when the field's text is in sight whole: the field as high as its
+// text, a label as wide as Qt says its text needs, a box's text area as wide as its text, and no frame or
 // window around the field cutting it; else what cuts it.
 QString nichtGanz(const QWidget* feld);
 

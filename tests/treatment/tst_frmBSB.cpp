@@ -115,7 +115,11 @@ private slots:
                                    "lblNichtAbbaubar lblNichtAbbaubarProzent";
         const QString k1 = ";txtK1.ganz=ja;txtK1.da=ja;Option5.da=ja;Option6.da=ja;Option7.da=ja;Option8.da=ja";
         reihe("BSB5 1 000 000", "tab;txtBSB5=1000000;Command1!",
-              ganz(ergebnisse, "1.000.000,0 ;1.457.850,5;1.462.475,3 ;462.475,3 ;30.831,7 ;-1.462.275,3 ;-731.137,6 ")
+              ::ganz(ergebnisse, "1.000.000,0 ;1.457.850,5;1.462.475,3 ;462.475,3 ;30.831,7 ;-1.462.275,3 ;-731.137,6 ")
+                  + k1);
+        reihe("BSB5 1E12", "tab;txtBSB5:1E12;txtBSB5~;Command1!",
+              ::ganz(ergebnisse, "1.000.000.000.000,0 ;1.457.850.542.618,5;1.462.475.295.574,3 ;462.475.295.574,3 ;"
+                                 "30.831.686.371,6 ;-1.462.475.295.374,3 ;-731.237.647.687,1 ")
                   + k1);
     }
     void grosseWerte() { zeile<frmBSB>({}, {schritt, lies}); }
