@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QGridLayout>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
@@ -32,6 +33,7 @@ constexpr const char* entwurfMax = "zahlfeldEntwurfMax";
 constexpr const char* markeAn = "zahlfeldMarke";
 constexpr const char* tipVorher = "zahlfeldTipVorher";
 constexpr const char* beschreibungVorher = "zahlfeldBeschreibungVorher";
+constexpr const char* gekappt = "zahlfeldGekappt";
 constexpr const char* umbruchHoehe = "zahlfeldUmbruchHoehe";
 
 QString text(const QWidget* w)
@@ -107,6 +109,55 @@ bool passt(const QWidget* w, const QString& t)
     return breiteFuer(w, t) <= w->width();
 }
 
+// A box, or a label that shows results (it has the result role or a
+// description for the screen reader).
+bool istZahlFeld(const QWidget* f)
+{
+    if (qobject_cast<const QLineEdit*>(f))
+        return true;
+    return qobject_cast<const QLabel*>(f)
+           && (f->property("rolle").toString().contains(QStringLiteral("ergebnis"))
+               || !f->accessibleDescription().isEmpty());
+}
+
+// The grid among the parent's layouts, nested ones included, that holds the
+// field.
+QGridLayout* gitterVon(QLayout* layout, QWidget* w)
+{
+    if (!layout)
+        return nullptr;
+    if (auto* g = qobject_cast<QGridLayout*>(layout); g && g->indexOf(w) >= 0)
+        return g;
+    for (int i = 0; i < layout->count(); ++i)
+        if (QGridLayout* g = gitterVon(layout->itemAt(i)->layout(), w))
+            return g;
+    return nullptr;
+}
+
+// The field and the number fields below and above it in its grid column.
+QList<QWidget*> spalte(QWidget* w)
+{
+    QWidget* eltern = w->parentWidget();
+    QGridLayout* gitter = eltern ? gitterVon(eltern->layout(), w) : nullptr;
+    const int index = gitter ? gitter->indexOf(w) : -1;
+    if (index < 0)
+        return {w};
+    int zeile = 0, spalte = 0, zeilen = 0, spalten = 0;
+    gitter->getItemPosition(index, &zeile, &spalte, &zeilen, &spalten);
+    QList<QWidget*> felder{w};
+    for (int z = 0; z < gitter->rowCount(); ++z) {
+        QLayoutItem* e = gitter->itemAtPosition(z, spalte);
+        QWidget* f = e ? e->widget() : nullptr;
+        if (f && f != w && f->property(entwurfMin).isValid() && gitter->indexOf(f) >= 0) {
+            int fz = 0, fs = 0, fzeilen = 0, fspalten = 0;
+            gitter->getItemPosition(gitter->indexOf(f), &fz, &fs, &fzeilen, &fspalten);
+            if (fs == spalte && fspalten == spalten && istZahlFeld(f))
+                felder << f;
+        }
+    }
+    return felder;
+}
+
 // Lets the field grow for its number, up to the longest realistic one. The
 // design's minimum and maximum width are the floor; the field never shrinks
 // below what it grew to.
@@ -117,13 +168,29 @@ void anpassen(QWidget* w)
     const QString t = text(w);
     if (!istZahlText(t))
         return;
-    const int noetig = qMin(breiteFuer(w, t), breiteFuer(w, laengsteZahl));
+    // A number wider than the longest realistic one takes no more room than
+    // that, though its label would ask for all the room there is; a number
+    // that fits again gives the field back the width it may take.
+    const int kappe = breiteFuer(w, laengsteZahl);
+    const bool zuBreit = breiteFuer(w, t) > kappe;
+    if (zuBreit != w->property(gekappt).toBool()) {
+        w->setProperty(gekappt, zuBreit);
+        w->setMaximumWidth(zuBreit ? qMax(kappe, w->minimumWidth())
+                                   : qMax(w->property(entwurfMax).toInt(), w->minimumWidth()));
+    }
+    const int noetig = qMin(breiteFuer(w, t), kappe);
     if (noetig <= w->minimumWidth())
         return;
     const int breite = qMax(noetig, w->property(entwurfMin).toInt());
     w->setMinimumWidth(breite);
-    if (w->maximumWidth() < breite)
-        w->setMaximumWidth(breite);
+    // The other number fields of its column grow as wide, so that the
+    // column keeps one right edge.
+    for (QWidget* f : spalte(w)) {
+        if (f->minimumWidth() < breite)
+            f->setMinimumWidth(breite);
+        if (f->maximumWidth() < breite)
+            f->setMaximumWidth(breite);
+    }
 }
 
 void einrichtenFuer(QWidget* w)

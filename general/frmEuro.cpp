@@ -26,6 +26,21 @@ double wert(const QLineEdit* box)
     return zahl(box->text());
 }
 
+// Runs its handler whenever the watched control changes its size.
+class Groessenbeobachter : public QObject {
+public:
+    Groessenbeobachter(QWidget* w, std::function<void()> h) : QObject(w), m_h(std::move(h)) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize)
+            m_h();
+        return false;
+    }
+
+private:
+    std::function<void()> m_h;
+};
+
 } // namespace
 
 frmEuro::frmEuro(QWidget* parent) : QWidget(parent)
@@ -52,6 +67,7 @@ frmEuro::frmEuro(QWidget* parent) : QWidget(parent)
     Text1_0->setFixedWidth(twips(1440));
     Text1_1->setFixedWidth(twips(1080));
     Shape1->setFixedSize(twips(4935, 1635));
+    new Groessenbeobachter(Flaeche, [this] { Rahmenbreite(); });
     Frame1->setFixedSize(twips(4935, 855));
 
     // Black also while the box is disabled.
@@ -215,10 +231,29 @@ void frmEuro::Aussenmass(const QSize& aussen)
 
 void frmEuro::Option1_Click()
 {
-    // As much wider as the euro column grew for its numbers.
-    const int zuwachs = std::max(width() - twips(5220), 0);
-    Aussenmass({twips(8625) + zuwachs, frameGeometry().height()});
-    Shape1->setFixedWidth(twips(7695) + zuwachs);
+    Aussenmass({twips(8625), frameGeometry().height()});
+    m_dmBreite = width();
+    m_inDM = true;
+    Rahmenbreite();
+}
+
+// The frame around the rows ends after the euro column, or after the DM
+// column once DM are shown; frame and window are as much wider as the
+// columns in sight grew for their numbers (the DM column, out of sight
+// until DM are shown, widens nothing before).
+void frmEuro::Rahmenbreite()
+{
+    const int spalte = m_inDM ? 5 : 3;
+    const int rechts = gridZeilen->cellRect(0, spalte).right();
+    if (m_rechtsEntwurf[0] < 0 && rechts >= 0) {
+        m_rechtsEntwurf[0] = gridZeilen->cellRect(0, 3).right();
+        m_rechtsEntwurf[1] = gridZeilen->cellRect(0, 5).right();
+    }
+    const int zuwachs = std::max(rechts - m_rechtsEntwurf[m_inDM ? 1 : 0], 0);
+    Shape1->setFixedWidth(twips(m_inDM ? 7695 : 4935) + zuwachs);
+    const int breite = (m_inDM ? m_dmBreite : twips(5220)) + zuwachs;
+    if (width() != breite)
+        resize(breite, height());
 }
 
 void frmEuro::Option2_Click()

@@ -34,10 +34,16 @@ private:
     void InEuro();
     void InDM();
     void Aussenmass(const QSize& aussen);
+    void Rahmenbreite();
 
     // Conversion rate, DM per euro.
     static constexpr double Kurs = 1.95583;
     // Currency working values: the net amount and the VAT amount.
     double Netto = 0;
     double Ust = 0;
+    // Whether the DM are shown, the window's width for them, and where the
+    // euro and the DM column ended at the design values.
+    bool m_inDM = false;
+    int m_dmBreite = 0;
+    int m_rechtsEntwurf[2] = {-1, -1};
 };
