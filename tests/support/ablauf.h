@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
@@ -108,10 +109,28 @@ inline QString lage(const QWidget* w, const QWidget* c)
     return QStringLiteral("%1,%2 %3x%4").arg(ort.x()).arg(ort.y()).arg(c->width() * 15).arg(c->height() * 15);
 }
 
-// "name" its text, "name.visible" or any other property by its name ("true", "false").
+// "name.tabfolge": the names of the controls that Tab reaches, from this one
+// round to it again, separated by blanks.
+inline QString tabfolge(QWidget* c)
+{
+    QStringList namen;
+    QWidget* x = c;
+    do {
+        if (x->focusPolicy() & Qt::TabFocus)
+            namen << x->objectName();
+        x = x->nextInFocusChain();
+    } while (x != c);
+    return namen.join(u' ');
+}
+
+// "name" its text, "name.visible" or any other property by its name ("true",
+// "false"); "name.cursor" the number of the mouse pointer's shape.
 inline QString eigenschaft(const QWidget* c, const QString& art)
 {
-    return c->property(art.isEmpty() ? "text" : qPrintable(art)).toString();
+    const QVariant wert = c->property(art.isEmpty() ? "text" : qPrintable(art));
+    if (wert.metaType() == QMetaType::fromType<QCursor>())
+        return QString::number(wert.value<QCursor>().shape());
+    return wert.toString();
 }
 
 // The actual text for the name of an expected text (what stands before its "=").
@@ -123,6 +142,8 @@ inline QString wert(QWidget* w, const QString& name)
         return QString::number(w->height() * 15);
     if (name == u"#breite")
         return QString::number(w->width() * 15);
+    if (name == u"#titel")
+        return w->windowTitle();
     const bool obAn = name.startsWith(u'@');
     QWidget* c = kind<QWidget>(w, name.section(u'.', 0, 0).mid(obAn ? 1 : 0).toUtf8().constData());
     const QString art = name.section(u'.', 1);
@@ -136,15 +157,17 @@ inline QString wert(QWidget* w, const QString& name)
         return grund(c);
     if (art == u"lage")
         return lage(w, c);
+    if (art == u"tabfolge")
+        return tabfolge(c);
     return eigenschaft(c, art);
 }
 } // namespace lesen
 
 // For expected texts "name=text" the actual ones in that form, read as
 // lesen:: says: "name" the control's text, "@name" whether it is enabled,
-// "name.farbe", "name.ganz", "name.grund", "name.lage", "name.visible" (or
-// another property), "#höhe" and "#breite" the window's size in twips,
-// "#fokus" the control that has the focus.
+// "name.farbe", "name.ganz", "name.grund", "name.lage", "name.tabfolge",
+// "name.visible" (or another property), "#höhe" and "#breite" the window's
+// size in twips, "#titel" its title, "#fokus" the control that has the focus.
 inline QStringList stand(QWidget* w, const QStringList& soll)
 {
     QCoreApplication::processEvents(); // a layout follows what was shown or hidden
