@@ -3,6 +3,7 @@
 // the DM column and the white, flat look that shrinks the window.
 #include "ablauf.h"
 #include "fenster.h"
+#include "fenstertest.h"
 #include "frmEuro.h"
 #include "hauptfenster.h"
 #include "testhilfe.h"
@@ -23,14 +24,12 @@ const QString unveraendert = QStringLiteral("Tippfehler - Beträge bleiben unver
 const char* const betraege[] = {"NettoEuro", "UstEuro", "BruttoEuro", "NettoDM", "UstDM", "BruttoDM"};
 } // namespace
 
-class TestEuro : public QObject {
+class TestEuro : public Fenstertest {
     Q_OBJECT
 
-    Testumgebung* umgebung = nullptr;
     QWidget* w = nullptr;
     QLineEdit* rate = nullptr;
 
-    QList<Box>& boxen() { return umgebung->meldungen.boxen; }
     QLineEdit* box(const char* name) const { return kind<QLineEdit>(w, name); }
 
     // The six amounts in the order of `betraege`, then the rate box.
@@ -49,22 +48,14 @@ class TestEuro : public QObject {
         return QRect(QPoint(0, 0), w->size()).contains(r);
     }
 
-private slots:
-    void init()
+    void vorbereiten() override
     {
-        umgebung = new Testumgebung;
         w = fenster::zeige<frmEuro>();
         QVERIFY(w);
         rate = box("USTProzent");
     }
 
-    void cleanup()
-    {
-        alleSchliessen();
-        QCOMPARE(umgebung->unerwartet, QString());
-        delete umgebung;
-    }
-
+private slots:
     void designzustand()
     {
         QCOMPARE(w->windowTitle(), QStringLiteral("Umsatzsteuerrechner - Dorvent"));

@@ -1,6 +1,7 @@
 // The pipe flow window, driven as a user does: typing, Enter, clicks.
 #include "ablauf.h"
 #include "fenster.h"
+#include "fenstertest.h"
 #include "frmGefaelle_gegeben.h"
 #include "testhilfe.h"
 
@@ -15,17 +16,14 @@ namespace {
 const QString auf0 = QStringLiteral("Tippfehler - Wert wird auf 0 gesetzt");
 }
 
-class TestGefaelleGegeben : public QObject {
+class TestGefaelleGegeben : public Fenstertest {
     Q_OBJECT
 
-    Testumgebung* umgebung = nullptr;
     QWidget* w = nullptr;
     QLineEdit *txtDN = nullptr, *txti = nullptr, *txtkb = nullptr, *txtmue = nullptr;
     QLineEdit *txtRLL = nullptr, *txtEVB = nullptr, *txtdeltaSohle = nullptr, *txtHL = nullptr;
     QLabel *lblv = nullptr, *lblls = nullptr, *lblm3h = nullptr, *lblv22g = nullptr;
     QLabel *lblLV = nullptr, *lblEV = nullptr, *lblGV = nullptr;
-
-    QList<Box>& boxen() { return umgebung->meldungen.boxen; }
 
     QStringList sieben() const
     {
@@ -35,21 +33,8 @@ class TestGefaelleGegeben : public QObject {
 
     void enter(QLineEdit* box) { QTest::keyClick(box, Qt::Key_Return); }
 
-private slots:
-    // The window at its size; hiding the side calculation moves nothing else.
-    void aussehen_data()
+    void vorbereiten() override
     {
-        spalten();
-        reihe("größe", "", "#breite=9165;#höhe=5025");
-        reihe("ergebnisse erscheinen", "txtDN=100", lagen<frmGefaelle_gegeben>("Frame1 Frame2 Option6 Option11 txtmue Label9 cmdi lblGV"));
-        reihe("nebenrechnung verborgen", "txtDN=100;cmdi!",
-              "Shape2.visible=false;" + lagen<frmGefaelle_gegeben>("Frame1 Frame2 Option6 Option11 txtmue Label9 cmdi lblGV"));
-    }
-    void aussehen() { zeile<frmGefaelle_gegeben>(); }
-
-    void init()
-    {
-        umgebung = new Testumgebung;
         w = fenster::zeige<frmGefaelle_gegeben>();
         QVERIFY(w);
         txtDN = kind<QLineEdit>(w, "txtDN");
@@ -69,12 +54,17 @@ private slots:
         lblGV = kind<QLabel>(w, "lblGV");
     }
 
-    void cleanup()
+private slots:
+    // The window at its size; hiding the side calculation moves nothing else.
+    void aussehen_data()
     {
-        alleSchliessen();
-        QCOMPARE(umgebung->unerwartet, QString());
-        delete umgebung;
+        spalten();
+        reihe("größe", "", "#breite=9165;#höhe=5025");
+        reihe("ergebnisse erscheinen", "txtDN=100", lagen<frmGefaelle_gegeben>("Frame1 Frame2 Option6 Option11 txtmue Label9 cmdi lblGV"));
+        reihe("nebenrechnung verborgen", "txtDN=100;cmdi!",
+              "Shape2.visible=false;" + lagen<frmGefaelle_gegeben>("Frame1 Frame2 Option6 Option11 txtmue Label9 cmdi lblGV"));
     }
+    void aussehen() { zeile<frmGefaelle_gegeben>(); }
 
     void designzustand()
     {

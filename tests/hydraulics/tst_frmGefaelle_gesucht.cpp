@@ -1,5 +1,6 @@
 // The required slope window, driven as a user does: typing, pasting, clicks.
 #include "fenster.h"
+#include "fenstertest.h"
 #include "frmGefaelle_gesucht.h"
 #include "gefaellesuche.h"
 #include "testhilfe.h"
@@ -21,16 +22,13 @@ const QString auf0 = QStringLiteral("Tippfehler - Wert wird auf 0 gesetzt");
 const QString unrealistischText = QStringLiteral("\r\nUnrealistische Eingabe ");
 } // namespace
 
-class TestGefaelleGesucht : public QObject {
+class TestGefaelleGesucht : public Fenstertest {
     Q_OBJECT
 
-    Testumgebung* umgebung = nullptr;
     QWidget* w = nullptr;
     QLineEdit *txtDN = nullptr, *txtls = nullptr, *txtm3h = nullptr, *txtkb = nullptr, *txtmue = nullptr;
     QLineEdit *txtdeltaSohle = nullptr, *txtMZ = nullptr;
     QLabel *lblv = nullptr, *lbli = nullptr;
-
-    QList<Box>& boxen() { return umgebung->meldungen.boxen; }
 
     // Everything the window shows that a computation or reset may change.
     QStringList alles() const
@@ -67,10 +65,8 @@ class TestGefaelleGesucht : public QObject {
         QApplication::sendEvent(box, &vLos);
     }
 
-private slots:
-    void init()
+    void vorbereiten() override
     {
-        umgebung = new Testumgebung;
         w = fenster::zeige<frmGefaelle_gesucht>();
         QVERIFY(w);
         txtDN = kind<QLineEdit>(w, "txtDN");
@@ -84,13 +80,7 @@ private slots:
         lbli = kind<QLabel>(w, "lbli");
     }
 
-    void cleanup()
-    {
-        alleSchliessen();
-        QCOMPARE(umgebung->unerwartet, QString());
-        delete umgebung;
-    }
-
+private slots:
     void designzustand()
     {
         QCOMPARE(w->windowTitle(), QStringLiteral("Rohrleitungsrechner - erforderliches Gefälle gesucht"));

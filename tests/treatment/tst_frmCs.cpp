@@ -2,6 +2,7 @@
 // values of a measured concentration, the clipboard line and the source
 // shown by growing the window.
 #include "fenster.h"
+#include "fenstertest.h"
 #include "frmCs.h"
 #include "hauptfenster.h"
 #include "testhilfe.h"
@@ -38,16 +39,13 @@ const QString ungueltig = QStringLiteral("Ungültige Temperatureingabe! Werteber
 
 } // namespace
 
-class TestCs : public QObject {
+class TestCs : public Fenstertest {
     Q_OBJECT
 
-    Testumgebung* umgebung = nullptr;
     QWidget* w = nullptr;
     QLineEdit *txtTemp = nullptr, *txtCx = nullptr;
     QLabel *lblCs = nullptr, *lblrelativ = nullptr, *LblCsCx = nullptr;
     QPlainTextEdit* quelle = nullptr;
-
-    QList<Box>& boxen() { return umgebung->meldungen.boxen; }
 
     void oeffne()
     {
@@ -76,21 +74,13 @@ class TestCs : public QObject {
         return quelle->mapTo(w, QPoint(0, quelle->height())).y() <= w->height();
     }
 
-private slots:
-    void init()
+    void vorbereiten() override
     {
-        umgebung = new Testumgebung;
         umgebung->ablage.schritte.clear();
         oeffne();
     }
 
-    void cleanup()
-    {
-        alleSchliessen();
-        QCOMPARE(umgebung->unerwartet, QString());
-        delete umgebung;
-    }
-
+private slots:
     void designzustand()
     {
         QCOMPARE(w->windowTitle(), QStringLiteral("Sauerstoff im Wasser bei Temperaturen von 0 ...41 °C"));

@@ -2,6 +2,7 @@
 // equivalents on every change of the box.
 #include "ablauf.h"
 #include "fenster.h"
+#include "fenstertest.h"
 #include "frmEW.h"
 #include "hauptfenster.h"
 #include "testhilfe.h"
@@ -34,14 +35,11 @@ const QColor dunkelrot(192, 0, 0);
 
 } // namespace
 
-class TestEW : public QObject {
+class TestEW : public Fenstertest {
     Q_OBJECT
 
-    Testumgebung* umgebung = nullptr;
     QWidget* w = nullptr;
     QLineEdit* txtEW = nullptr;
-
-    QList<Box>& boxen() { return umgebung->meldungen.boxen; }
 
     QStringList zellentexte() const
     {
@@ -57,22 +55,14 @@ class TestEW : public QObject {
         return l->palette().color(QPalette::WindowText);
     }
 
-private slots:
-    void init()
+    void vorbereiten() override
     {
-        umgebung = new Testumgebung;
         w = fenster::zeige<frmEW>();
         QVERIFY(w);
         txtEW = kind<QLineEdit>(w, "txtEW");
     }
 
-    void cleanup()
-    {
-        alleSchliessen();
-        QCOMPARE(umgebung->unerwartet, QString());
-        delete umgebung;
-    }
-
+private slots:
     // Nothing is computed on opening: the cells show the loads in g per
     // person and day.
     void designzustand()
