@@ -20,8 +20,9 @@
 #include <algorithm>
 #include <utility>
 
-// "box+text" typed at the end, "box=text" typed over all ("box=" deletes it),
-// "box:text" pasted without a key, "name~" a key released, "knopf!" clicked,
+// "box+text" typed at the end, "box<text" at the start, "box=text" typed over
+// all ("box=" deletes it), "box:text" pasted without a key, "name~" a key
+// released, "knopf!" clicked,
 // "liste>text" that item clicked, "leiste>30" the scroll bar dragged there,
 // "name~Return" or "name~Ctrl+C" those keys pressed and released ("name~Num+Enter" on the keypad),
 // "name^" the mouse moved onto the control, just inside its corner,
@@ -30,7 +31,7 @@
 inline void ablauf(QWidget* w, const QStringList& schritte)
 {
     for (const QString& s : schritte) {
-        const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+=:~!>^⇥⇤]")));
+        const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+<=:~!>^⇥⇤]")));
         QWidget* c = k == 0 ? QApplication::focusWidget() : kind<QWidget>(w, s.left(k).toUtf8().constData());
         const QChar art = s.at(k);
         if (art == u'⇥' || art == u'⇤') {
@@ -46,8 +47,13 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
         const QString text = s.mid(k + 1);
         auto* box = qobject_cast<QLineEdit*>(c);
         auto* liste = qobject_cast<QListWidget*>(c);
-        if (box && (art == u'+' || art == u'=')) {
-            art == u'+' ? box->end(false) : box->selectAll();
+        if (box && (art == u'+' || art == u'<' || art == u'=')) {
+            if (art == u'+')
+                box->end(false);
+            else if (art == u'<')
+                box->home(false);
+            else
+                box->selectAll();
             text.isEmpty() ? QTest::keyClick(box, Qt::Key_Backspace) : tippe(box, text);
         } else if (box && art == u':') {
             box->setText(text);
