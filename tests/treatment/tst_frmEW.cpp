@@ -64,8 +64,7 @@ class TestEW : public Fenstertest {
     }
 
 private slots:
-    // Nothing is computed on opening: the cells show the loads in g per
-    // person and day.
+    // The title, the icon and the headers, black until the first change.
     void designzustand()
     {
         QCOMPARE(w->windowTitle(), QStringLiteral("Abwasserlasten der Einwohner"));
