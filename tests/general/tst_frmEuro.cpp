@@ -90,8 +90,8 @@ private slots:
     {
         spalten();
         const auto beispiel = [](const QString& name, const QString& box, const QString& text, const QString& alle) {
-            const QString soll = je("NettoEuro UstEuro BruttoEuro NettoDM UstDM BruttoDM USTProzent", alle)
-                                 + ";@USTProzent=an";
+            const QString soll =
+                je("NettoEuro UstEuro BruttoEuro NettoDM UstDM BruttoDM USTProzent", alle) + ";@USTProzent=an";
             reihe(qPrintable(name), box + u'+' + text, soll);
             reihe(qPrintable(name + ", enter"), box + u'+' + text + u';' + box + "~Return", soll);
         };

@@ -86,8 +86,9 @@ private slots:
     {
         spalten();
         reihe("design", "",
-              "txtEW=1;" + je(zellen, "20;5;75;100;30;10;50;90;50;15;125;190;20;10;30;60;40;60;45;40;120;90;80;70;35;"
-                                      "25;11;10;10;1,8;1,6;1,6")
+              "txtEW=1;"
+                  + je(zellen, "20;5;75;100;30;10;50;90;50;15;125;190;20;10;30;60;40;60;45;40;120;90;80;70;35;"
+                               "25;11;10;10;1,8;1,6;1,6")
                   + ";lblDimension_0=Angaben in g je Einwohner und Tag nach Imhoff"
                     ";Label6=Angabe in g/Ed nach Eingabe Ergebnisse in kg/d"
                     ";lblDimension_1=Frachtstruktur nach dem Arbeitsblatt der ATV-DVWK- A 131"
@@ -127,8 +128,8 @@ private slots:
     void falscheEingabe_data()
     {
         spalten();
-        const QString null = "txtEW=0;" + je(zellen, QStringList(32, "0,0").join(u';'))
-                             + ";Label6=Ergebnisse in kg/d !";
+        const QString null =
+            "txtEW=0;" + je(zellen, QStringList(32, "0,0").join(u';')) + ";Label6=Ergebnisse in kg/d !";
         const QString typen = fehler(Fehler::Typen, "Tippfehler - Wert wird auf 0 gesetzt");
         reihe("gelöscht", "txtEW=5000;txtEW=", null, {typen});
         reihe("buchstabe", "txtEW=5000;txtEW<x", null, {typen});

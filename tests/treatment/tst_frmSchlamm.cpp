@@ -67,8 +67,8 @@ private slots:
     {
         spalten();
         const QString typen = zurueck(Fehler::Typen), null = zurueck(Fehler::DivisionDurchNull);
-        reihe("TS geleert: mengen neu, volumen alt", "txtEW~;txtgEd:100;txtTS=",
-              je(felder, "1;100;2,5;365;4,2;0,10;36,50;0,1;2,0;730,0"), {typen});
+        reihe("TS geleert: mengen neu, volumen alt",
+              "txtEW~;txtgEd:100;txtTS=", je(felder, "1;100;2,5;365;4,2;0,10;36,50;0,1;2,0;730,0"), {typen});
         reihe("TS 0, taste in txtEW setzt txtEW zurück", "txtEW~;txtTS:0;txtEW~", anders(ergebnis, "txtTS=0"), {null});
         reihe("g 0, taste in txtTMtd", "txtEW~;txtgEd:0;txtTMtd:;txtTMtd=1",
               je(felder, "1;0;2,5;365;41,7;0;18,25;0,1;2,0;730,0"), {null});
@@ -76,8 +76,8 @@ private slots:
         reihe("leeres txtSVm3d", "txtEW~;txtSVm3d:;txtSVm3d~", anders(ergebnis, "txtSVm3d=0"), {typen});
         reihe("buchstabe in txtEW", "txtEW~;txtEW=x", ergebnis, {typen});
         reihe("txtgEd geleert", "txtEW~;txtgEd=", ergebnis, {typen});
-        reihe("txtda geleert: erst die jahresmenge fehlt", "txtEW~;txtEW:2;txtda=",
-              je(felder, "2;50;2,5;365;4,2;0,10;18,25;0,1;2,0;730,0"), {typen});
+        reihe("txtda geleert: erst die jahresmenge fehlt",
+              "txtEW~;txtEW:2;txtda=", je(felder, "2;50;2,5;365;4,2;0,10;18,25;0,1;2,0;730,0"), {typen});
         reihe("überlauf", "txtEW~;txtEW:1E307;txtgEd~", anders(ergebnis, "txtEW=1E307"), {zurueck(Fehler::Ueberlauf)});
     }
     void ruecksetzen() { zeile<frmSchlamm>(); }
