@@ -1,6 +1,7 @@
 // The main window: its menu tree, the close rule and its exceptions, links,
 // and windows that come back fresh or as they were.
 #include "fenster.h"
+#include "fenstertest.h"
 #include "hauptfenster.h"
 #include "testhilfe.h"
 
@@ -61,10 +62,9 @@ QWidget* oeffne(const QString& name)
 
 } // namespace
 
-class TestStart : public QObject {
+class TestStart : public Fenstertest {
     Q_OBJECT
 
-    Testumgebung* umgebung = nullptr;
     QPointer<QMainWindow> haupt;
 
     void waehle(const char* name)
@@ -91,21 +91,13 @@ class TestStart : public QObject {
         }
     }
 
-private slots:
-    void init()
+    void vorbereiten() override
     {
-        umgebung = new Testumgebung;
         haupt = neuesHauptfenster();
         haupt->show();
     }
 
-    void cleanup()
-    {
-        alleSchliessen();
-        QCOMPARE(umgebung->unerwartet, QString());
-        delete umgebung;
-    }
-
+private slots:
     void hauptfenster()
     {
         QCOMPARE(haupt->windowTitle(), QStringLiteral("Dorvent - Lurmisch"));

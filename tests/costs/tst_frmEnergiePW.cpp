@@ -14,9 +14,12 @@ class TestEnergiePW : public QObject {
     // (the cursor on the efficiency shown, before any choice).
     static QString liste(frmEnergiePW* w, Testumgebung&, const QString& s)
     {
+        if (!s.startsWith("wahl="))
+            return stand(w, {s})[0];
         const QListWidgetItem* e = w->ListEta->currentItem();
-        return !s.startsWith("wahl=") ? stand(w, {s})[0]
-                                      : "wahl=" + (!e ? "-" : e->text() + (e->isSelected() ? "" : " (nicht gewählt)"));
+        if (!e)
+            return "wahl=-";
+        return "wahl=" + e->text() + (e->isSelected() ? "" : " (nicht gewählt)");
     }
     static void schritt(frmEnergiePW* w, Testumgebung&, const QString& s)
     {
@@ -25,43 +28,51 @@ class TestEnergiePW : public QObject {
     }
 
 private slots:
-    // Steps, "*" the example's inputs; every field of the example, some changed:
-    // "index=text|...", each choice in the list handled before the next step.
+    // Steps and every field of the example, some changed; each choice in the
+    // list handled before the next step.
     void rechnung_data()
     {
         spalten();
-        const auto neu = [](const char* n, QString s, const QString& a, const L& m = {}) {
-            L e{"txtQls=10", "txtQm3h=36,0 ", "txtHman=20", "LblEta=0,75  ", "LblPk=2,614", "txtPZhd=8", "TxtPZda=365",
-                "LblPZha=2.920,0  ", "lblMengejeTag=288,0 ", "lblMengejeJahr=105.120,0 ", "lblkWha=7.633 ",
-                "txtDMkw=0,16", "lblEk_0=1,221 ", "lblEkEuro_1=2,389 "};
-            for (const QString& x : a.split(u'|', Qt::SkipEmptyParts))
-                e[x.section(u'=', 0, 0).toInt()].replace(QRegularExpression("=.*"), x.mid(x.indexOf(u'=')));
-            e << "wahl=" + (s.contains("ListEta") ? e[3].section(u'=', 1) : "0,75 (nicht gewählt)");
-            QTest::newRow(n) << s.replace(u'*', eingabe).split(u';') << e << m;
+        const QString beispiel =
+            "txtQls=10;txtQm3h=36,0 ;txtHman=20;LblEta=0,75  ;LblPk=2,614;txtPZhd=8;TxtPZda=365;LblPZha=2.920,0  ;"
+            "lblMengejeTag=288,0 ;lblMengejeJahr=105.120,0 ;lblkWha=7.633 ;txtDMkw=0,16;lblEk_0=1,221 ;"
+            "lblEkEuro_1=2,389 ;wahl=0,75 (nicht gewählt)";
+        const auto neu = [&](const char* n, const QString& schritte, const QString& aenderung, const L& m = {}) {
+            reihe(n, schritte, anders(beispiel, aenderung), m);
         };
         const auto warnung = [](const char* t) { return "Eingabe ändern!:  | Tippfehler - " + QString::fromUtf8(t); };
-        const QString null = "|8=0,0 |9=0,0 |10=0 |12=0,000 |13=0,000 ", typ = fehler(Fehler::Typen, texte::wertAuf0);
+        const QString null = "lblMengejeTag=0,0 ;lblMengejeJahr=0,0 ;lblkWha=0 ;lblEk_0=0,000 ;lblEkEuro_1=0,000 ";
+        const QString typ = fehler(Fehler::Typen, texte::wertAuf0);
         const QString preis = texte::wertAuf("0,25"), tage = warnung("Dieses Jahr hat sicher nur 365 Tage!");
         const QString ueber = fehler(Fehler::Ueberlauf, preis);
-        neu("beispiel", "*", {});
-        neu("preis geleert: 0,25", "*;txtDMkw=", "11=0,25|12=1,908 |13=3,732 ", {fehler(Fehler::Typen, preis)});
-        neu("25 stunden", "*;txtPZhd=25", "5=25|6=365,0 |7=9125|8=900,0 |9=328.500,0 |10=23.853 |12=3,816 |13=7,464 ",
+        neu("beispiel", eingabe, {});
+        neu("preis geleert: 0,25", eingabe + ";txtDMkw=", "txtDMkw=0,25;lblEk_0=1,908 ;lblEkEuro_1=3,732 ",
+            {fehler(Fehler::Typen, preis)});
+        neu("25 stunden", eingabe + ";txtPZhd=25",
+            "txtPZhd=25;TxtPZda=365,0 ;LblPZha=9125;lblMengejeTag=900,0 ;lblMengejeJahr=328.500,0 ;lblkWha=23.853 ;"
+            "lblEk_0=3,816 ;lblEkEuro_1=7,464 ",
             {warnung("Ein Tag hat nur 24 Stunden!")});
-        neu("366 tage", "*;TxtPZda=366", "6=366|7=2.928,0  |9=105.408,0 |10=7.654 |12=1,225 |13=2,395 ", {tage});
-        neu("m³/h bei gegebenen tagen", "*;txtQm3h=72",
-            "0=20,00 |1=72|4=5,229|8=576,0 |9=210.240,0 |10=15.269 |12=2,443 |13=4,778 ");
+        neu("366 tage", eingabe + ";TxtPZda=366",
+            "TxtPZda=366;LblPZha=2.928,0  ;lblMengejeJahr=105.408,0 ;lblkWha=7.654 ;lblEk_0=1,225 ;lblEkEuro_1=2,395 ",
+            {tage});
+        neu("m³/h bei gegebenen tagen", eingabe + ";txtQm3h=72",
+            "txtQls=20,00 ;txtQm3h=72;LblPk=5,229;lblMengejeTag=576,0 ;lblMengejeJahr=210.240,0 ;lblkWha=15.269 ;"
+            "lblEk_0=2,443 ;lblEkEuro_1=4,778 ");
         neu("tage 0 nicht gegeben", "txtQls=10;txtHman=20;txtPZhd=8;TxtPZda=0;txtQls=20",
-            "0=20|1=72,0 |4=5,229|6=0|7=0,0  |9=0,0 |10=0 |12=0,000 |13=0,000 ");
-        neu("stundentaste: h/a ohne format", "*;txtPZhd~", "6=365,0 |7=2920");
-        neu("durchfluss 0", "*;txtQls=0", "0=0|1=0,0 |4=0,000" + null);
+            "txtQls=20;txtQm3h=72,0 ;LblPk=5,229;TxtPZda=0;LblPZha=0,0  ;lblMengejeJahr=0,0 ;lblkWha=0 ;"
+            "lblEk_0=0,000 ;lblEkEuro_1=0,000 ");
+        neu("stundentaste: h/a ohne format", eingabe + ";txtPZhd~", "TxtPZda=365,0 ;LblPZha=2920");
+        neu("durchfluss 0", eingabe + ";txtQls=0", "txtQls=0;txtQm3h=0,0 ;LblPk=0,000;" + null);
         neu("förderhöhe 0 nicht gegeben", "txtQls=10;txtHman:0;txtQls=20",
-            "0=20|1=72,0 |2=0|4=0,000|5=|6=|7=|8=|9=|10=|12=|13=");
-        neu("l/s geleert", "*;txtQls=", "0=0", {typ});
-        neu("eta mit maus und tastatur", "*;ListEta>0,80;ListEta~Down", "3=0,85|4=2,307|10=6.736 |12=1,078 |13=2,108 ");
-        neu("0 stunden", "txtQls=10;txtHman=20;txtPZhd=0;TxtPZda=365", "5=0|7=0,0  " + null);
-        neu("stunden geleert, dann tage", "*;txtPZhd=;TxtPZda~", "5=0|7=0,0  " + null, {typ});
-        neu("eta bei falschem durchfluss", "*;ListEta>0,80;txtQls:x;ListEta>0,20",
-            "0=x|3=0,80|4=2,451|10=7.157 |12=1,145 |13=2,240 ", {typ});
+            "txtQls=20;txtQm3h=72,0 ;txtHman=0;LblPk=0,000;txtPZhd=;TxtPZda=;LblPZha=;lblMengejeTag=;"
+            "lblMengejeJahr=;lblkWha=;lblEk_0=;lblEkEuro_1=");
+        neu("l/s geleert", eingabe + ";txtQls=", "txtQls=0", {typ});
+        neu("eta mit maus und tastatur", eingabe + ";ListEta>0,80;ListEta~Down",
+            "LblEta=0,85;LblPk=2,307;lblkWha=6.736 ;lblEk_0=1,078 ;lblEkEuro_1=2,108 ;wahl=0,85");
+        neu("0 stunden", "txtQls=10;txtHman=20;txtPZhd=0;TxtPZda=365", "txtPZhd=0;LblPZha=0,0  ;" + null);
+        neu("stunden geleert, dann tage", eingabe + ";txtPZhd=;TxtPZda~", "txtPZhd=0;LblPZha=0,0  ;" + null, {typ});
+        neu("eta bei falschem durchfluss", eingabe + ";ListEta>0,80;txtQls:x;ListEta>0,20",
+            "txtQls=x;LblEta=0,80;LblPk=2,451;lblkWha=7.157 ;lblEk_0=1,145 ;lblEkEuro_1=2,240 ;wahl=0,80", {typ});
         // Moving into the list by keyboard chooses nothing; an arrow key
         // chooses from the efficiency shown.
         const QString unberuehrt = "#fokus=ListEta;LblEta=0,75  ;LblPk=2,614;lblEk_0=1,221 ;wahl=0,75 (nicht gewählt)";

@@ -2,6 +2,7 @@
 // and the window's own menu bar; and its four explanation windows.
 #include "ablauf.h"
 #include "fenster.h"
+#include "fenstertest.h"
 #include "frmGroseKAInfo3.h"
 #include "frmGroseKAInfo5.h"
 #include "frmgroseKA.h"
@@ -42,16 +43,13 @@ const char* const kostenzeilen[] = {"lblnichtGebührenfähigDM", "lblNichtGebüh
 const char* const erklaerungen[] = {"frmgroseKAInfo1", "frmgroseKAInfo2", "frmGroseKAInfo3", "frmGroseKAInfo5"};
 } // namespace
 
-class TestGroseKA : public QObject {
+class TestGroseKA : public Fenstertest {
     Q_OBJECT
 
-    Testumgebung* umgebung = nullptr;
     QWidget* w = nullptr;
     QLineEdit *E = nullptr, *A = nullptr, *K = nullptr, *d = nullptr, *p = nullptr, *z = nullptr;
     QLabel *R = nullptr, *Rp = nullptr, *Rz = nullptr, *Eg = nullptr, *KA = nullptr, *bei1 = nullptr;
     QLabel *KG = nullptr, *bei2 = nullptr, *N = nullptr, *Np = nullptr, *urteil = nullptr;
-
-    QList<Box>& boxen() { return umgebung->meldungen.boxen; }
 
     QStringList ergebnisse() const
     {
@@ -85,17 +83,8 @@ class TestGroseKA : public QObject {
     }
     QAction* menue(const char* name) { return kind<QAction>(w, name); }
 
-private slots:
-    void initTestCase()
+    void vorbereiten() override
     {
-        // The explanation windows, opened here by their names.
-        fenster::registriere({fenster::eintrag<frmgroseKAInfo1>(), fenster::eintrag<frmgroseKAInfo2>(),
-                              fenster::eintrag<frmGroseKAInfo3>(), fenster::eintrag<frmGroseKAInfo5>()});
-    }
-
-    void init()
-    {
-        umgebung = new Testumgebung;
         w = fenster::zeige<frmgroseKA>();
         QVERIFY(w);
         E = kind<QLineEdit>(w, "TxtEWKAreal");
@@ -117,11 +106,12 @@ private slots:
         urteil = kind<QLabel>(w, "Label5_0");
     }
 
-    void cleanup()
+private slots:
+    void initTestCase()
     {
-        alleSchliessen();
-        QCOMPARE(umgebung->unerwartet, QString());
-        delete umgebung;
+        // The explanation windows, opened here by their names.
+        fenster::registriere({fenster::eintrag<frmgroseKAInfo1>(), fenster::eintrag<frmgroseKAInfo2>(),
+                              fenster::eintrag<frmGroseKAInfo3>(), fenster::eintrag<frmGroseKAInfo5>()});
     }
 
     // An eligible plant hides the cost rows; nothing else moves or widens.

@@ -1,5 +1,7 @@
 // The required slope window, driven as a user does: typing, pasting, clicks.
+#include "ablauf.h"
 #include "fenster.h"
+#include "fenstertest.h"
 #include "frmGefaelle_gesucht.h"
 #include "gefaellesuche.h"
 #include "testhilfe.h"
@@ -21,16 +23,13 @@ const QString auf0 = QStringLiteral("Tippfehler - Wert wird auf 0 gesetzt");
 const QString unrealistischText = QStringLiteral("\r\nUnrealistische Eingabe ");
 } // namespace
 
-class TestGefaelleGesucht : public QObject {
+class TestGefaelleGesucht : public Fenstertest {
     Q_OBJECT
 
-    Testumgebung* umgebung = nullptr;
     QWidget* w = nullptr;
     QLineEdit *txtDN = nullptr, *txtls = nullptr, *txtm3h = nullptr, *txtkb = nullptr, *txtmue = nullptr;
     QLineEdit *txtdeltaSohle = nullptr, *txtMZ = nullptr;
     QLabel *lblv = nullptr, *lbli = nullptr;
-
-    QList<Box>& boxen() { return umgebung->meldungen.boxen; }
 
     // Everything the window shows that a computation or reset may change.
     QStringList alles() const
@@ -67,10 +66,8 @@ class TestGefaelleGesucht : public QObject {
         QApplication::sendEvent(box, &vLos);
     }
 
-private slots:
-    void init()
+    void vorbereiten() override
     {
-        umgebung = new Testumgebung;
         w = fenster::zeige<frmGefaelle_gesucht>();
         QVERIFY(w);
         txtDN = kind<QLineEdit>(w, "txtDN");
@@ -84,13 +81,7 @@ private slots:
         lbli = kind<QLabel>(w, "lbli");
     }
 
-    void cleanup()
-    {
-        alleSchliessen();
-        QCOMPARE(umgebung->unerwartet, QString());
-        delete umgebung;
-    }
-
+private slots:
     void designzustand()
     {
         QCOMPARE(w->windowTitle(), QStringLiteral("Rohrleitungsrechner - erforderliches Gefälle gesucht"));
@@ -116,48 +107,25 @@ private slots:
         QCOMPARE(lblv->accessibleDescription(), QStringLiteral("Geschwindigkeit m/s"));
     }
 
-    // The worked examples and the flows on the way to a large one.
+    // The worked examples and the flows on the way to a large one: the
+    // diameter typed over, then the flow; the length box opens.
     void beispiele_data()
     {
-        QTest::addColumn<QString>("dn");
-        QTest::addColumn<QString>("box"); // the flow box typed in
-        QTest::addColumn<QString>("fluss");
-        QTest::addColumn<QString>("ls");
-        QTest::addColumn<QString>("m3h");
-        QTest::addColumn<QString>("v");
-        QTest::addColumn<QString>("promille");
-        QTest::addColumn<QString>("laenge");
-        QTest::newRow("D 300, 100 l/s") << "300" << "txtls" << "100" << "100" << "360,00 " << "1,4147 "
-                                        << "10,4 " << "96,0 ";
-        QTest::newRow("D 250, 50 l/s") << "250" << "txtls" << "50" << "50" << "180,00 " << "1,0186 "
-                                       << "6,9 " << "145,3 ";
-        QTest::newRow("D 300, 360 m³/h") << "300" << "txtm3h" << "360" << "100,00 " << "360" << "1,4147 "
-                                         << "10,4 " << "96,0 ";
-        QTest::newRow("fluss 0: erster schritt") << "300" << "txtls" << "0" << "0" << "0,00 " << "0,0000 "
-                                                 << "0,0 " << "100.000,0 ";
+        spalten();
+        const auto beispiel = [](const char* name, const QString& schritte, const QString& alles) {
+            reihe(name, schritte,
+                  je("txtDN txtls txtm3h lblv txtkb txtmue lbli txtdeltaSohle txtMZ", alles) + ";txtMZ.readOnly=false");
+        };
+        beispiel("D 300, 100 l/s", "txtDN=300;txtls+100", "300;100;360,00 ;1,4147 ;1,50;1,31;10,4 ;1;96,0 ");
+        beispiel("D 250, 50 l/s", "txtDN=250;txtls+50", "250;50;180,00 ;1,0186 ;1,50;1,31;6,9 ;1;145,3 ");
+        beispiel("D 300, 360 m³/h", "txtDN=300;txtm3h+360", "300;100,00 ;360;1,4147 ;1,50;1,31;10,4 ;1;96,0 ");
+        beispiel("fluss 0: erster schritt", "txtDN=300;txtls+0", "300;0;0,00 ;0,0000 ;1,50;1,31;0,0 ;1;100.000,0 ");
         // 231 128 steps, on the way to 800 l/s in a 100 mm pipe.
-        QTest::newRow("D 100, 80 l/s") << "100" << "txtls" << "80" << "80" << "288,00 " << "10,1859 "
-                                       << "2.311,3 " << "0,4 ";
+        beispiel("D 100, 80 l/s", "txtDN=100;txtls+80", "100;80;288,00 ;10,1859 ;1,50;1,31;2.311,3 ;1;0,4 ");
         // 982 497 steps: just below the bound of 10.
-        QTest::newRow("D 100, 165 l/s") << "100" << "txtls" << "165" << "165" << "594,00 " << "21,0084 "
-                                        << "9.825,0 " << "0,1 ";
+        beispiel("D 100, 165 l/s", "txtDN=100;txtls+165", "100;165;594,00 ;21,0084 ;1,50;1,31;9.825,0 ;1;0,1 ");
     }
-    void beispiele()
-    {
-        QFETCH(QString, dn);
-        QFETCH(QString, box);
-        QFETCH(QString, fluss);
-        QFETCH(QString, ls);
-        QFETCH(QString, m3h);
-        QFETCH(QString, v);
-        QFETCH(QString, promille);
-        QFETCH(QString, laenge);
-        ersetze(txtDN, dn);
-        tippe(kind<QLineEdit>(w, box.toUtf8().constData()), fluss);
-        QCOMPARE(alles(), (QStringList{dn, ls, m3h, v, "1,50", "1,31", promille, "1", laenge}));
-        QVERIFY(!txtMZ->isReadOnly());
-        QCOMPARE(boxen().size(), 0);
-    }
+    void beispiele() { zeile<frmGefaelle_gesucht>(); }
 
     // 1 : 96: a length typed into txtMZ gives the invert difference, an
     // invert difference the length; both with one decimal.
@@ -241,26 +209,14 @@ private slots:
     // unit button starts.
     void direkteingabe_data()
     {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("knopf");
-        QTest::addColumn<QString>("wert");
-        QTest::addColumn<QString>("promille");
-        QTest::newRow("kb") << "txtkb" << "Command2" << "0,25" << "6,7 ";
-        QTest::newRow("viskosität") << "txtmue" << "Command3" << "150" << "16,5 ";
+        spalten();
+        const QString gesucht = "txtDN=300;txtls=100;";
+        reihe("kb getippt", gesucht + "txtkb=0,25", "lbli=10,4 ");
+        reihe("kb, Command2", gesucht + "txtkb=0,25;Command2!", "lbli=6,7 ");
+        reihe("viskosität getippt", gesucht + "txtmue=150", "lbli=10,4 ");
+        reihe("viskosität, Command3", gesucht + "txtmue=150;Command3!", "lbli=16,5 ");
     }
-    void direkteingabe()
-    {
-        QFETCH(QString, box);
-        QFETCH(QString, knopf);
-        QFETCH(QString, wert);
-        QFETCH(QString, promille);
-        eingabe(QStringLiteral("300"), QStringLiteral("100"));
-        ersetze(kind<QLineEdit>(w, box.toUtf8().constData()), wert);
-        QCOMPARE(lbli->text(), QStringLiteral("10,4 "));
-        klicke(kind<QPushButton>(w, knopf.toUtf8().constData()));
-        QCOMPARE(lbli->text(), promille);
-        QCOMPARE(boxen().size(), 0);
-    }
+    void direkteingabe() { zeile<frmGefaelle_gesucht>(); }
 
     // Input errors: every error block resets the whole window and says so.
     void fehler_data()

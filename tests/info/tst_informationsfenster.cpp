@@ -1,6 +1,7 @@
 // The information windows, opened from the main menu: their texts, the look
 // and locking of their text boxes, and the links behind their buttons.
 #include "fenster.h"
+#include "fenstertest.h"
 #include "infoTextfeld.h"
 #include "mdlInternet.h"
 #include "hauptfenster.h"
@@ -50,10 +51,9 @@ QColor system(QPalette::ColorRole rolle)
 }
 } // namespace
 
-class TestInformationsfenster : public QObject {
+class TestInformationsfenster : public Fenstertest {
     Q_OBJECT
 
-    Testumgebung* umgebung = nullptr;
     QMainWindow* haupt = nullptr;
 
     // Chooses a menu command of the main window.
@@ -64,22 +64,17 @@ class TestInformationsfenster : public QObject {
         a->trigger();
     }
 
-private slots:
-    void init()
+public:
+    TestInformationsfenster() { ohneMeldungen = true; }
+
+private:
+    void vorbereiten() override
     {
-        umgebung = new Testumgebung;
         haupt = neuesHauptfenster();
         haupt->show();
     }
 
-    void cleanup()
-    {
-        alleSchliessen();
-        QCOMPARE(umgebung->meldungen.boxen.size(), 0);
-        QCOMPARE(umgebung->unerwartet, QString());
-        delete umgebung;
-    }
-
+private slots:
     void oeffnen_data()
     {
         QTest::addColumn<QString>("menue");

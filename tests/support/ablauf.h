@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,10 +17,12 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <utility>
 
-// "box+text" typed at the end, "box=text" typed over all ("box=" deletes it),
-// "box:text" pasted without a key, "name~" a key released, "knopf!" clicked,
+// "box+text" typed at the end, "box<text" at the start, "box=text" typed over
+// all ("box=" deletes it), "box:text" pasted without a key, "name~" a key
+// released, "knopf!" clicked,
 // "liste>text" that item clicked, "leiste>30" the scroll bar dragged there,
 // "name~Return" or "name~Ctrl+C" those keys pressed and released ("name~Num+Enter" on the keypad),
 // "name^" the mouse moved onto the control, just inside its corner,
@@ -28,7 +31,7 @@
 inline void ablauf(QWidget* w, const QStringList& schritte)
 {
     for (const QString& s : schritte) {
-        const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+=:~!>^⇥⇤]")));
+        const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+<=:~!>^⇥⇤]")));
         QWidget* c = k == 0 ? QApplication::focusWidget() : kind<QWidget>(w, s.left(k).toUtf8().constData());
         const QChar art = s.at(k);
         if (art == u'⇥' || art == u'⇤') {
@@ -44,8 +47,13 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
         const QString text = s.mid(k + 1);
         auto* box = qobject_cast<QLineEdit*>(c);
         auto* liste = qobject_cast<QListWidget*>(c);
-        if (box && (art == u'+' || art == u'=')) {
-            art == u'+' ? box->end(false) : box->selectAll();
+        if (box && (art == u'+' || art == u'<' || art == u'=')) {
+            if (art == u'+')
+                box->end(false);
+            else if (art == u'<')
+                box->home(false);
+            else
+                box->selectAll();
             text.isEmpty() ? QTest::keyClick(box, Qt::Key_Backspace) : tippe(box, text);
         } else if (box && art == u':') {
             box->setText(text);
@@ -65,37 +73,116 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
     }
 }
 
-// For expected texts "name=text" the actual ones in that form; "@name" reads
-// whether the control is enabled ("an", "aus"), "name.farbe" its text colour
-// ("#ff0000"), "name.ganz" whether its text is in sight whole ("ja", or what
-// cuts it), "name.grund" the colour of its background as drawn, "name.lage"
-// its place and size in the window in twips ("x,y BxH"), "name.visible"
-// another property ("true", "false"), "#höhe" and "#breite" the window's size
-// in twips, "#fokus" the control that has the focus.
+// The reads of stand(), one for each kind of expected text.
+namespace lesen {
+// "#fokus": the name of the control that has the focus.
+inline QString fokus()
+{
+    const QWidget* f = QApplication::focusWidget();
+    return f ? f->objectName() : QString();
+}
+
+// "@name": whether the control is enabled ("an", "aus").
+inline QString an(const QWidget* c)
+{
+    return QString::fromLatin1(c->isEnabled() ? "an" : "aus");
+}
+
+// "name.farbe": its text colour ("#ff0000").
+inline QString farbe(const QWidget* c)
+{
+    return c->palette().color(c->foregroundRole()).name();
+}
+
+// "name.ganz": "ja" when its text is in sight whole, else what cuts it.
+inline QString ganz(const QWidget* c)
+{
+    ruhe();
+    const QString schnitt = nichtGanz(c);
+    return schnitt.isEmpty() ? QStringLiteral("ja") : schnitt;
+}
+
+// "name.grund": the colour of its background as drawn.
+inline QString grund(QWidget* c)
+{
+    return c->grab().toImage().pixelColor(4, c->height() / 2).name();
+}
+
+// "name.lage": its place and size in the window in twips ("x,y BxH").
+inline QString lage(const QWidget* w, const QWidget* c)
+{
+    const QPoint ort = c->mapTo(w, QPoint(0, 0)) * 15;
+    return QStringLiteral("%1,%2 %3x%4").arg(ort.x()).arg(ort.y()).arg(c->width() * 15).arg(c->height() * 15);
+}
+
+// "name.tabfolge": the names of the controls that Tab reaches, from this one
+// round to it again, separated by blanks.
+inline QString tabfolge(QWidget* c)
+{
+    QStringList namen;
+    QWidget* x = c;
+    do {
+        if (x->focusPolicy() & Qt::TabFocus)
+            namen << x->objectName();
+        x = x->nextInFocusChain();
+    } while (x != c);
+    return namen.join(u' ');
+}
+
+// "name" its text, "name.visible" or any other property by its name ("true",
+// "false"); "name.cursor" the number of the mouse pointer's shape.
+inline QString eigenschaft(const QWidget* c, const QString& art)
+{
+    const QVariant wert = c->property(art.isEmpty() ? "text" : qPrintable(art));
+    if (wert.metaType() == QMetaType::fromType<QCursor>())
+        return QString::number(wert.value<QCursor>().shape());
+    return wert.toString();
+}
+
+// The actual text for the name of an expected text (what stands before its "=").
+inline QString wert(QWidget* w, const QString& name)
+{
+    if (name == u"#fokus")
+        return fokus();
+    if (name == u"#höhe")
+        return QString::number(w->height() * 15);
+    if (name == u"#breite")
+        return QString::number(w->width() * 15);
+    if (name == u"#titel")
+        return w->windowTitle();
+    const bool obAn = name.startsWith(u'@');
+    QWidget* c = kind<QWidget>(w, name.section(u'.', 0, 0).mid(obAn ? 1 : 0).toUtf8().constData());
+    const QString art = name.section(u'.', 1);
+    if (obAn)
+        return an(c);
+    if (art == u"farbe")
+        return farbe(c);
+    if (art == u"ganz")
+        return ganz(c);
+    if (art == u"grund")
+        return grund(c);
+    if (art == u"lage")
+        return lage(w, c);
+    if (art == u"tabfolge")
+        return tabfolge(c);
+    return eigenschaft(c, art);
+}
+} // namespace lesen
+
+// For expected texts "name=text" the actual ones in that form, read as
+// lesen:: says: "name" the control's text, "@name" whether it is enabled,
+// "name.farbe", "name.ganz", "name.grund", "name.lage", "name.tabfolge",
+// "name.visible" (or another property), "#höhe" and "#breite" the window's
+// size in twips, "#titel" its title, "#fokus" the control that has the focus.
 inline QStringList stand(QWidget* w, const QStringList& soll)
 {
     QCoreApplication::processEvents(); // a layout follows what was shown or hidden
-    QStringList t;
+    QStringList ist;
     for (const QString& s : soll) {
-        const QString name = s.section(u'=', 0, 0), art = name.section(u'.', 1);
-        const bool hoehe = name == QStringLiteral("#höhe"), breite = name == QStringLiteral("#breite");
-        if (name == QStringLiteral("#fokus")) {
-            t << name + u'=' + (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
-            continue;
-        }
-        const QWidget* c = hoehe || breite ? w : kind<QWidget>(w, name.section(u'.', 0, 0).mid(name.startsWith(u'@')).toUtf8().constData());
-        const QPoint ort = c->mapTo(w, QPoint(0, 0));
-        t << name + u'='
-                 + (hoehe                   ? QString::number(w->height() * 15)
-                    : breite                ? QString::number(w->width() * 15)
-                    : name.startsWith(u'@') ? QString::fromLatin1(c->isEnabled() ? "an" : "aus")
-                    : art == u"farbe"       ? c->palette().color(c->foregroundRole()).name()
-                    : art == u"ganz"        ? (ruhe(), nichtGanz(c).isEmpty() ? QStringLiteral("ja") : nichtGanz(c))
-                    : art == u"grund"       ? const_cast<QWidget*>(c)->grab().toImage().pixelColor(4, c->height() / 2).name()
-                    : art == u"lage"        ? QStringLiteral("%1,%2 %3x%4").arg(ort.x() * 15).arg(ort.y() * 15).arg(c->width() * 15).arg(c->height() * 15)
-                                            : c->property(art.isEmpty() ? "text" : qPrintable(art)).toString());
+        const QString name = s.section(u'=', 0, 0);
+        ist << name + u'=' + lesen::wert(w, name);
     }
-    return t;
+    return ist;
 }
 
 // The expected "name.lage" texts of the named controls (separated by blanks)
@@ -151,6 +238,23 @@ inline QString je(const QString& namen, const QString& texte)
     QStringList z;
     for (qsizetype i = 0; i < t.size(); ++i)
         z << n.value(i) + u'=' + t[i];
+    return z.join(u';');
+}
+
+// The expected texts grund ("name=text;..."), changed as aenderung says: a
+// name that both give takes the text of aenderung, one that grund lacks is
+// added.
+inline QString anders(const QString& grund, const QString& aenderung)
+{
+    QStringList z = grund.split(u';');
+    for (const QString& a : aenderung.split(u';', Qt::SkipEmptyParts)) {
+        const QString name = a.section(u'=', 0, 0) + u'=';
+        const auto alt = std::find_if(z.begin(), z.end(), [&](const QString& x) { return x.startsWith(name); });
+        if (alt != z.end())
+            *alt = a;
+        else
+            z << a;
+    }
     return z.join(u';');
 }
 

@@ -1,7 +1,9 @@
 // The oxygen saturation window: the table lookup by temperature, the relative
 // values of a measured concentration, the clipboard line and the source
 // shown by growing the window.
+#include "ablauf.h"
 #include "fenster.h"
+#include "fenstertest.h"
 #include "frmCs.h"
 #include "hauptfenster.h"
 #include "testhilfe.h"
@@ -38,16 +40,13 @@ const QString ungueltig = QStringLiteral("Ungültige Temperatureingabe! Werteber
 
 } // namespace
 
-class TestCs : public QObject {
+class TestCs : public Fenstertest {
     Q_OBJECT
 
-    Testumgebung* umgebung = nullptr;
     QWidget* w = nullptr;
     QLineEdit *txtTemp = nullptr, *txtCx = nullptr;
     QLabel *lblCs = nullptr, *lblrelativ = nullptr, *LblCsCx = nullptr;
     QPlainTextEdit* quelle = nullptr;
-
-    QList<Box>& boxen() { return umgebung->meldungen.boxen; }
 
     void oeffne()
     {
@@ -70,27 +69,28 @@ class TestCs : public QObject {
         return umgebung->ablage.schritte[1];
     }
 
+    // "ablage=" what the window did with the clipboard, its steps separated
+    // by "|".
+    static QString ablage(frmCs* w, Testumgebung& umgebung, const QString& s)
+    {
+        if (!s.startsWith("ablage="))
+            return stand(w, {s})[0];
+        return "ablage=" + umgebung.ablage.schritte.join(u'|');
+    }
+
     // Whether the source text lies inside the window's inner area.
     bool quelleSichtbar() const
     {
         return quelle->mapTo(w, QPoint(0, quelle->height())).y() <= w->height();
     }
 
-private slots:
-    void init()
+    void vorbereiten() override
     {
-        umgebung = new Testumgebung;
         umgebung->ablage.schritte.clear();
         oeffne();
     }
 
-    void cleanup()
-    {
-        alleSchliessen();
-        QCOMPARE(umgebung->unerwartet, QString());
-        delete umgebung;
-    }
-
+private slots:
     void designzustand()
     {
         QCOMPARE(w->windowTitle(), QStringLiteral("Sauerstoff im Wasser bei Temperaturen von 0 ...41 °C"));
@@ -113,32 +113,15 @@ private slots:
     // rows from across the table.
     void temperatur_data()
     {
-        QTest::addColumn<QString>("eingabe");
-        QTest::addColumn<QString>("cs");
-        QTest::newRow("0") << "0" << "14,64";
-        QTest::newRow("0,1") << "0,1" << "14,60";
-        QTest::newRow("8,5") << "8,5" << "11,67";
-        QTest::newRow("10") << "10" << "11,25";
-        QTest::newRow("15,3") << "15,3" << "9,99";
-        QTest::newRow("20,5") << "20,5" << "8,99";
-        QTest::newRow("20,3") << "20,3" << "9,02";
-        QTest::newRow("20,30") << "20,30" << "9,02";
-        QTest::newRow("020,3") << "020,3" << "9,02";
-        QTest::newRow("29,9") << "29,9" << "7,57";
-        QTest::newRow("33,3") << "33,3" << "7,14";
-        QTest::newRow("37,7") << "37,7" << "6,65";
-        QTest::newRow("40,9") << "40,9" << "6,32";
-        QTest::newRow("41") << "41" << "6,31";
-        QTest::newRow("41,0") << "41,0" << "6,31";
+        spalten();
+        for (const char* t :
+             {"0=14,64", "0,1=14,60", "8,5=11,67", "10=11,25", "15,3=9,99", "20,5=8,99", "20,3=9,02", "20,30=9,02",
+              "020,3=9,02", "29,9=7,57", "33,3=7,14", "37,7=6,65", "40,9=6,32", "41=6,31", "41,0=6,31"}) {
+            const QString temperatur = QString::fromUtf8(t).section(u'=', 0, 0);
+            reihe(qPrintable(temperatur), "txtTemp+" + temperatur, "lblCs=" + QString::fromUtf8(t).section(u'=', 1));
+        }
     }
-    void temperatur()
-    {
-        QFETCH(QString, eingabe);
-        QFETCH(QString, cs);
-        QTest::keyClicks(txtTemp, eingabe);
-        QCOMPARE(lblCs->text(), cs);
-        QCOMPARE(boxen().size(), 0);
-    }
+    void temperatur() { zeile<frmCs>(); }
 
     // A temperature between two rows keeps the value of the last row met.
     void zwischenDenZeilen()
@@ -159,9 +142,15 @@ private slots:
         QTest::addColumn<QString>("eingabe");
         QTest::addColumn<QString>("vorne"); // typed at the start afterwards
         QTest::addColumn<QString>("davor"); // Cs shown before the last key
-        QTest::newRow("42") << "42" << "" << "13,09";
-        QTest::newRow("41,1") << "41,1" << "" << "6,31";
-        QTest::newRow("negativ") << "5" << "-" << "12,75";
+        QTest::newRow("42") << "42"
+                            << ""
+                            << "13,09";
+        QTest::newRow("41,1") << "41,1"
+                              << ""
+                              << "6,31";
+        QTest::newRow("negativ") << "5"
+                                 << "-"
+                                 << "12,75";
     }
     void ausserhalb()
     {
@@ -188,25 +177,22 @@ private slots:
     }
 
     // The line on the clipboard: the clipboard is emptied first, then the
-    // line with both values in their shortest form.
+    // line with both values in their shortest form (the line holds a ";", so
+    // it is one expected text of its own).
     void zwischenablage_data()
     {
-        QTest::addColumn<QString>("temperatur"); // empty: none typed
-        QTest::addColumn<QString>("zeile");
-        QTest::newRow("nichts") << "" << "Temperatur =  °C;   Sättigungskonzentration Cs = mg O2/l";
-        QTest::newRow("20,5") << "20,5" << "Temperatur = 20,5 °C;   Sättigungskonzentration Cs = 8,99mg O2/l";
-        QTest::newRow("0") << "0" << "Temperatur = 0 °C;   Sättigungskonzentration Cs = 14,64mg O2/l";
-        QTest::newRow("0,1") << "0,1" << "Temperatur = 0,1 °C;   Sättigungskonzentration Cs = 14,6mg O2/l";
-        QTest::newRow("020,30") << "020,30" << "Temperatur = 20,3 °C;   Sättigungskonzentration Cs = 9,02mg O2/l";
+        spalten();
+        const auto kopie = [](const char* name, const QString& schritte, const QString& werte) {
+            QTest::newRow(name) << schritte.split(u';', Qt::SkipEmptyParts)
+                                << QStringList("ablage=<leer>|Temperatur = " + werte + "mg O2/l") << QStringList();
+        };
+        kopie("nichts", "Command2!", " °C;   Sättigungskonzentration Cs = ");
+        kopie("20,5", "txtTemp+20,5;Command2!", "20,5 °C;   Sättigungskonzentration Cs = 8,99");
+        kopie("0", "txtTemp+0;Command2!", "0 °C;   Sättigungskonzentration Cs = 14,64");
+        kopie("0,1", "txtTemp+0,1;Command2!", "0,1 °C;   Sättigungskonzentration Cs = 14,6");
+        kopie("020,30", "txtTemp+020,30;Command2!", "20,3 °C;   Sättigungskonzentration Cs = 9,02");
     }
-    void zwischenablage()
-    {
-        QFETCH(QString, temperatur);
-        QFETCH(QString, zeile);
-        QTest::keyClicks(txtTemp, temperatur);
-        klicke(kind<QPushButton>(w, "Command2"));
-        QCOMPARE(umgebung->ablage.schritte, (QStringList{"<leer>", zeile}));
-    }
+    void zwischenablage() { zeile<frmCs>({}, {.lesen = ablage}); }
 
     // The relative values follow the measured concentration only.
     void relativ_data()
@@ -216,10 +202,26 @@ private slots:
         QTest::addColumn<QString>("prozent");
         QTest::addColumn<QString>("verhaeltnis");
         QTest::addColumn<QString>("bei30"); // after a new temperature of 30 °C
-        QTest::newRow("10 °C, 5") << "10" << "5" << "44,44" << "1,80" << "66,23";
-        QTest::newRow("20,5 °C, 5") << "20,5" << "5" << "55,62" << "2,25" << "66,23";
-        QTest::newRow("0 °C, 0") << "0" << "0" << "0,00" << "1,00" << "0,00";
-        QTest::newRow("negativ, ungeprüft") << "10" << "-" << "" << "" << "-66,23";
+        QTest::newRow("10 °C, 5") << "10"
+                                  << "5"
+                                  << "44,44"
+                                  << "1,80"
+                                  << "66,23";
+        QTest::newRow("20,5 °C, 5") << "20,5"
+                                    << "5"
+                                    << "55,62"
+                                    << "2,25"
+                                    << "66,23";
+        QTest::newRow("0 °C, 0") << "0"
+                                 << "0"
+                                 << "0,00"
+                                 << "1,00"
+                                 << "0,00";
+        QTest::newRow("negativ, ungeprüft") << "10"
+                                            << "-"
+                                            << ""
+                                            << ""
+                                            << "-66,23";
     }
     void relativ()
     {

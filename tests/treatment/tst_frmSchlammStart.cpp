@@ -2,6 +2,7 @@
 // opens (the pages are reached only from here), and the menu item that opens
 // the data source.
 #include "fenster.h"
+#include "fenstertest.h"
 #include "fensterliste.h"
 #include "hauptfenster.h"
 #include "testhilfe.h"
@@ -22,10 +23,9 @@ const QString hinweis = QStringLiteral("Mit der Option werden nur Daten in die F
                                        "Für die Berechnung ist eine Aktualisierung durch Dateneingabe erforderlich!");
 } // namespace
 
-class TestSchlammStart : public QObject {
+class TestSchlammStart : public Fenstertest {
     Q_OBJECT
 
-    Testumgebung* umgebung = nullptr;
     QWidget* start = nullptr;
 
     QStringList offeneSeiten() const
@@ -69,23 +69,18 @@ class TestSchlammStart : public QObject {
         return fenster::offen(seite);
     }
 
-private slots:
-    void initTestCase() { registriereFenster(); }
+public:
+    TestSchlammStart() { ohneMeldungen = true; }
 
-    void init()
+private:
+    void vorbereiten() override
     {
-        umgebung = new Testumgebung;
         start = fenster::zeige(QStringLiteral("frmSchlammStart"));
         QVERIFY(start);
     }
 
-    void cleanup()
-    {
-        alleSchliessen();
-        QCOMPARE(umgebung->unerwartet, QString());
-        QCOMPARE(umgebung->meldungen.boxen.size(), 0);
-        delete umgebung;
-    }
+private slots:
+    void initTestCase() { registriereFenster(); }
 
     void designzustand()
     {
