@@ -41,9 +41,6 @@ frmEnergiePWInfo::frmEnergiePWInfo(QWidget* parent) : QWidget(parent)
     setupUi(this);
     resize(twips(10590, 5955));
     Image1->setzeBild(QSizeF(259, 55), formel);
-    QFont f = Text1->font();
-    f.setPointSizeF(9.75);
-    Text1->setFont(f);
     infoTextfeld::Art art;
     art.gesperrt = false;
     art.arial9 = false;

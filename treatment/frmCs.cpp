@@ -134,7 +134,7 @@ frmCs::frmCs(QWidget* parent) : QWidget(parent)
     Image1->setFixedSize(68, 67);
 
     resize(twips(6675, hoeheZu));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     ereignis::keyUp(txtTemp, [this] { txtTemp_KeyUp(); });
     ereignis::keyUp(txtCx, [this] { txtCx_KeyUp(); });

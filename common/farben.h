@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+
+#include <iterator>
+#include <string_view>
+
+// The colours of the design, each named once. The style sheet
+// (resources/kelmo.qss) names them as "@name"; code that paints takes them
+// from here. Colours that are system colours are not listed: they are
+// palette roles, so the desktop theme holds.
+namespace farben {
+
+struct Farbe {
+    std::string_view name;
+    QRgb wert;
+};
+
+// clang-format off
+inline constexpr Farbe tabelle[] = {
+    {"rot",        qRgb(255,   0,   0)}, // warnings, and a text red by design (&H000000FF)
+    {"dunkelrot",  qRgb(192,   0,   0)}, // a dark red caption (&H000000C0)
+    {"hellgelb",   qRgb(255, 255, 192)}, // an input box (&H00C0FFFF)
+    {"rosa",       qRgb(255, 192, 192)}, // a warning background (&H00C0C0FF)
+    {"blau",       qRgb(  0,   0, 255)}, // a blue text, a link (&H00FF0000)
+    {"dunkelblau", qRgb(  0,   0, 192)}, // a dark blue text (&H00C00000)
+    {"schwarz",    qRgb(  0,   0,   0)}, // a text black by design, whatever the theme
+    {"weiss",      qRgb(255, 255, 255)}, // a white by design, whatever the theme
+    {"hellgrau",   qRgb(224, 224, 224)}, // a light grey face (&H00E0E0E0)
+    {"grau",       qRgb(192, 192, 192)}, // a grey face, a marked cell (&H00C0C0C0)
+};
+// clang-format on
+
+// The colour of the table by its name (the names are checked while compiling).
+consteval QRgb farbe(std::string_view name)
+{
+    for (const Farbe& f : tabelle)
+        if (f.name == name)
+            return f.wert;
+    throw "no such colour in the table";
+}
+
+inline const QColor rot = QColor(farbe("rot"));
+inline const QColor dunkelrot = QColor(farbe("dunkelrot"));
+inline const QColor hellgelb = QColor(farbe("hellgelb"));
+inline const QColor rosa = QColor(farbe("rosa"));
+inline const QColor blau = QColor(farbe("blau"));
+inline const QColor dunkelblau = QColor(farbe("dunkelblau"));
+inline const QColor schwarz = QColor(farbe("schwarz"));
+inline const QColor weiss = QColor(farbe("weiss"));
+inline const QColor hellgrau = QColor(farbe("hellgrau"));
+inline const QColor grau = QColor(farbe("grau"));
+
+} // namespace farben
