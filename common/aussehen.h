@@ -18,7 +18,7 @@ class QWidget;
 //   "rot"       a text that is red by design (a shape: a red outline)
 //   "blau", "dunkelblau", "schwarz"
 //               a text of that colour by design
-//   "grund-blau", "grund-grau", "grund-hellgrau"
+//   "grund-blau", "grund-grau", "grund-hellgrau", "grund-weiss"
 //               a face of that colour by design
 //   "fett"      a bold text
 //   "gross", "klein"

@@ -28,6 +28,15 @@ inline constexpr Farbe tabelle[] = {
     {"weiss",      qRgb(255, 255, 255)}, // a white by design, whatever the theme
     {"hellgrau",   qRgb(224, 224, 224)}, // a light grey face (&H00E0E0E0)
     {"grau",       qRgb(192, 192, 192)}, // a grey face, a marked cell (&H00C0C0C0)
+    // Pictures and charts drawn by the program.
+    {"gitter",     qRgb(220, 220, 220)}, // the grid of a chart
+    {"kopf",       qRgb(225, 232, 240)}, // the head of a printed table
+    {"tropfen",    qRgb(120, 100,  40)}, // the drop of the population picture
+    {"kurve1",     qRgb( 30,  80, 200)}, // the curves of a chart, in order
+    {"kurve2",     qRgb(  0, 150, 160)},
+    {"kurve3",     qRgb( 40, 150,  40)},
+    {"kurve4",     qRgb(230, 140,   0)},
+    {"kurve5",     qRgb(200,  30,  30)},
 };
 // clang-format on
 
@@ -50,5 +59,10 @@ inline const QColor schwarz = QColor(farbe("schwarz"));
 inline const QColor weiss = QColor(farbe("weiss"));
 inline const QColor hellgrau = QColor(farbe("hellgrau"));
 inline const QColor grau = QColor(farbe("grau"));
+inline const QColor gitter = QColor(farbe("gitter"));
+inline const QColor kopf = QColor(farbe("kopf"));
+inline const QColor tropfen = QColor(farbe("tropfen"));
+inline const QColor kurven[] = {QColor(farbe("kurve1")), QColor(farbe("kurve2")), QColor(farbe("kurve3")),
+                                QColor(farbe("kurve4")), QColor(farbe("kurve5"))};
 
 } // namespace farben

@@ -1,6 +1,7 @@
 #include "frmEnergiePWInfo.h"
 
 // The information text box lives with the information windows.
+#include "farben.h"
 #include "infoTextfeld.h"
 #include "twips.h"
 
@@ -50,8 +51,8 @@ frmEnergiePWInfo::frmEnergiePWInfo(QWidget* parent) : QWidget(parent)
 
 void frmEnergiePWInfo::formel(QPainter& p)
 {
-    p.fillRect(QRectF(0, 0, 259, 55), Qt::white);
-    p.setPen(QPen(Qt::black, 1.2));
+    p.fillRect(QRectF(0, 0, 259, 55), farben::weiss);
+    p.setPen(QPen(farben::schwarz, 1.2));
     QFont f = p.font();
     f.setFamily(QStringLiteral("serif"));
     f.setPixelSize(15);

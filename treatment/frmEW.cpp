@@ -32,8 +32,8 @@ QIcon symbol()
     tropfen.cubicTo(4, 27.6, 9.4, 31, 16, 31);
     tropfen.cubicTo(22.6, 31, 28, 27.6, 28, 21);
     tropfen.cubicTo(28, 15, 16, 1, 16, 1);
-    p.fillPath(tropfen, QColor(120, 100, 40));
-    p.setPen(Qt::white);
+    p.fillPath(tropfen, farben::tropfen);
+    p.setPen(farben::weiss);
     QFont f = p.font();
     f.setPixelSize(10);
     f.setBold(true);
