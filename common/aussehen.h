@@ -16,9 +16,10 @@ class QWidget;
 //   "knopf"     on the system's button face
 //   "weiss"     on the system's window colour (white in most themes)
 //   "rot"       a text that is red by design (a shape: a red outline)
-//   "blau", "dunkelblau", "schwarz"
+//   "blau", "dunkelblau", "marineblau", "violett", "schwarz"
 //               a text of that colour by design
-//   "grund-blau", "grund-grau", "grund-hellgrau", "grund-weiss"
+//   "grund-blau", "grund-grau", "grund-hellgrau", "grund-hellgruen",
+//   "grund-weiss"
 //               a face of that colour by design
 //   "fett"      a bold text
 //   "gross", "klein"

@@ -24,6 +24,9 @@ inline constexpr Farbe tabelle[] = {
     {"rosa",       qRgb(255, 192, 192)}, // a warning background (&H00C0C0FF)
     {"blau",       qRgb(  0,   0, 255)}, // a blue text, a link (&H00FF0000)
     {"dunkelblau", qRgb(  0,   0, 192)}, // a dark blue text (&H00C00000)
+    {"marineblau", qRgb(  0,   0, 128)}, // a navy caption (&H00800000)
+    {"violett",    qRgb(128,   0, 128)}, // a violet text (&H00800080)
+    {"hellgruen",  qRgb(192, 255, 192)}, // a light green face (&H00C0FFC0)
     {"schwarz",    qRgb(  0,   0,   0)}, // a text black by design, whatever the theme
     {"weiss",      qRgb(255, 255, 255)}, // a white by design, whatever the theme
     {"hellgrau",   qRgb(224, 224, 224)}, // a light grey face (&H00E0E0E0)
@@ -55,6 +58,9 @@ inline const QColor hellgelb = QColor(farbe("hellgelb"));
 inline const QColor rosa = QColor(farbe("rosa"));
 inline const QColor blau = QColor(farbe("blau"));
 inline const QColor dunkelblau = QColor(farbe("dunkelblau"));
+inline const QColor marineblau = QColor(farbe("marineblau"));
+inline const QColor violett = QColor(farbe("violett"));
+inline const QColor hellgruen = QColor(farbe("hellgruen"));
 inline const QColor schwarz = QColor(farbe("schwarz"));
 inline const QColor weiss = QColor(farbe("weiss"));
 inline const QColor hellgrau = QColor(farbe("hellgrau"));
