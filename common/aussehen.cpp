@@ -1,6 +1,7 @@
 #include "aussehen.h"
 
 #include "ereignisse.h"
+#include "farben.h"
 #include "zahlfeld.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QColor>
 #include <QFile>
 #include <QFont>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QVariant>
 #include <QWidget>
@@ -47,11 +49,33 @@ void setze(QWidget* w, const char* eigenschaft, const QVariant& wert)
 
 } // namespace
 
-void anwenden()
+QString stilblatt()
 {
     QFile datei(QStringLiteral(":/kelmo.qss"));
-    if (datei.open(QIODevice::ReadOnly | QIODevice::Text))
-        qApp->setStyleSheet(QString::fromUtf8(datei.readAll()));
+    if (!datei.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QString stil = QString::fromUtf8(datei.readAll());
+    // Each "@name" becomes the colour of that name in the table; a name the
+    // table lacks stays as it is, and Qt drops its rule.
+    static const QRegularExpression platzhalter(QStringLiteral("@([a-z]+)"));
+    QString ergebnis;
+    qsizetype bis = 0;
+    for (const QRegularExpressionMatch& m : platzhalter.globalMatch(stil)) {
+        ergebnis += QStringView(stil).mid(bis, m.capturedStart() - bis);
+        QString ersatz = m.captured(0);
+        for (const farben::Farbe& f : farben::tabelle)
+            if (QLatin1String(f.name.data(), qsizetype(f.name.size())) == m.captured(1))
+                ersatz = QStringLiteral("rgb(%1, %2, %3)").arg(qRed(f.wert)).arg(qGreen(f.wert)).arg(qBlue(f.wert));
+        ergebnis += ersatz;
+        bis = m.capturedEnd();
+    }
+    ergebnis += QStringView(stil).mid(bis);
+    return ergebnis;
+}
+
+void anwenden()
+{
+    qApp->setStyleSheet(stilblatt());
     zahlfeld::einrichten();
     ereignis::tastaturRegeln();
 }
@@ -76,7 +100,6 @@ void rosa(QWidget* w, bool an)
     // has it in its palette, which the style sheet leaves alone, so that a
     // frame of the platform's own keeps its shades; off, the palette gets
     // back the background it had.
-    static const QColor pink(255, 192, 192);
     const QPalette::ColorRole grund[] = {QPalette::Window, QPalette::Base};
     richteNeuEin(w, [&] {
         w->setProperty("rosa", an);
@@ -86,7 +109,7 @@ void rosa(QWidget* w, bool an)
         const QPalette vorher = w->property("rosaVorher").value<QPalette>();
         for (const QPalette::ColorRole r : grund)
             for (const auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-                p.setBrush(g, r, an ? QBrush(pink) : vorher.brush(g, r));
+                p.setBrush(g, r, an ? QBrush(farben::rosa) : vorher.brush(g, r));
         w->setPalette(p);
     });
 }

@@ -16,6 +16,16 @@ class QWidget;
 //   "knopf"     on the system's button face
 //   "weiss"     on the system's window colour (white in most themes)
 //   "rot"       a text that is red by design (a shape: a red outline)
+//   "blau", "dunkelblau", "marineblau", "violett", "schwarz"
+//               a text of that colour by design
+//   "grund-blau", "grund-grau", "grund-hellgrau", "grund-hellgruen",
+//   "grund-weiss"
+//               a face of that colour by design
+//   "fett"      a bold text
+//   "gross", "klein"
+//               the larger text of a box (9.75 pt), the smaller one of a
+//               link or a button (8.25 pt)
+// The design's colours are named once, in common/farben.h.
 // Warnings switch a control's state on top of its role (see below). Colours
 // that are system colours are palette roles, so the desktop theme holds (the
 // information text box of info/infoTextfeld sets its system colours itself:
@@ -26,6 +36,8 @@ namespace aussehen {
 // fields (common/zahlfeld) on the application (once, at start; the test
 // environment does the same).
 void anwenden();
+// The program's style sheet with the colours of common/farben put in.
+QString stilblatt();
 
 // Gives a control its role, also one made in code; an empty role takes the
 // role away, and the control shows the plain look of its kind.

@@ -1,5 +1,7 @@
 #include "fenster.h"
 
+#include "twips.h"
+
 #include <QCloseEvent>
 #include <QHash>
 #include <QPointer>
@@ -86,6 +88,11 @@ QWidget* hole(const QString& name)
     QWidget* w = f();
     merke(name, w);
     return w;
+}
+
+void designLage(QWidget* w)
+{
+    w->move(twips(255), twips(1530));
 }
 
 void zeigeVorn(QWidget* w)

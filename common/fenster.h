@@ -49,6 +49,10 @@ QWidget* zeige(const QString& name);
 // Closes and destroys the window if it is open; a later hole() creates it anew.
 void schliesse(const QString& name);
 
+// Puts a window where the design opens it: below the main window's menu bar,
+// near the left edge of the screen.
+void designLage(QWidget* w);
+
 // Takes a window into the registry under its name (done by hole()).
 void merke(const QString& name, QWidget* w);
 // Shows a window modeless, without an owner, in front.

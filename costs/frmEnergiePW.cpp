@@ -1,5 +1,6 @@
 #include "frmEnergiePW.h"
 
+#include "farben.h"
 #include "frmEnergiePWInfo.h"
 
 // The link addresses live with the information windows.
@@ -64,26 +65,15 @@ frmEnergiePW::frmEnergiePW(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/pumpe.svg")));
-    for (QLineEdit* b : {Text1, txtQls, txtQm3h, txtHman, txtPZhd, TxtPZda, txtDMkw}) {
-        QFont f = b->font();
-        f.setPointSizeF(9.75);
-        b->setFont(f);
-    }
-    for (QWidget* x : std::initializer_list<QWidget*>{Command1, URL}) {
-        QFont f = x->font();
-        f.setPointSizeF(8.25);
-        x->setFont(f);
-    }
     Command1->setText(mdlInternet::Link::Homepage);
     URL->setText(mdlInternet::Link::Homepage);
-    aussehen::farbe(URL, QPalette::WindowText, QColor(0, 0, 255));
 
     for (QLineEdit* b : {txtHman, txtPZhd, TxtPZda, txtDMkw})
         grund(b, gesperrt);
     grund(LblEta, menue);
     for (QLabel* l : {LblPk, lblkWha, lblEk_0, lblEkEuro_1})
         grund(l, fensterfarbe);
-    grund(LblPZha, Qt::white);
+    grund(LblPZha, farben::weiss);
     for (QLabel* l : {lblMengejeTag, lblMengejeJahr})
         grund(l, QPalette::Button);
 
@@ -98,7 +88,7 @@ frmEnergiePW::frmEnergiePW(QWidget* parent) : QWidget(parent)
     gridFlaeche->setRowMinimumHeight(4, urlOben - knoepfeUnten - gridFlaeche->spacing() + URL->sizeHint().height());
     Flaeche->adjustSize();
     resize(std::max(twips(7365), Flaeche->width()), hoehe);
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     Form_Load();
 

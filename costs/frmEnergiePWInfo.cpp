@@ -1,6 +1,7 @@
 #include "frmEnergiePWInfo.h"
 
 // The information text box lives with the information windows.
+#include "farben.h"
 #include "infoTextfeld.h"
 #include "twips.h"
 
@@ -41,9 +42,6 @@ frmEnergiePWInfo::frmEnergiePWInfo(QWidget* parent) : QWidget(parent)
     setupUi(this);
     resize(twips(10590, 5955));
     Image1->setzeBild(QSizeF(259, 55), formel);
-    QFont f = Text1->font();
-    f.setPointSizeF(9.75);
-    Text1->setFont(f);
     infoTextfeld::Art art;
     art.gesperrt = false;
     art.arial9 = false;
@@ -53,8 +51,8 @@ frmEnergiePWInfo::frmEnergiePWInfo(QWidget* parent) : QWidget(parent)
 
 void frmEnergiePWInfo::formel(QPainter& p)
 {
-    p.fillRect(QRectF(0, 0, 259, 55), Qt::white);
-    p.setPen(QPen(Qt::black, 1.2));
+    p.fillRect(QRectF(0, 0, 259, 55), farben::weiss);
+    p.setPen(QPen(farben::schwarz, 1.2));
     QFont f = p.font();
     f.setFamily(QStringLiteral("serif"));
     f.setPixelSize(15);

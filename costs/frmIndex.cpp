@@ -34,10 +34,6 @@ void faktorDesJahres(QLabel* ziel, std::span<const preisindizes::Faktor> tabelle
 frmIndex::frmIndex(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    aussehen::farbe(Label10, QPalette::WindowText, QColor(0, 0, 255));
-    QFont jahr = txtAusschreibungsjahr->font();
-    jahr.setPointSizeF(9.75);
-    txtAusschreibungsjahr->setFont(jahr);
     // The controls below the top row lie outside the first, low window.
     gridFlaeche->setSizeConstraint(QLayout::SetFixedSize);
     const int erste = twips(975);
@@ -48,7 +44,7 @@ frmIndex::frmIndex(QWidget* parent) : QWidget(parent)
     // the top row changes.
     const QMargins rand = gridFlaeche->contentsMargins();
     Text1->setMinimumWidth(width() - rand.left() - rand.right());
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     ereignis::click(OptKA, [this] { OptKA_Click(); });
     ereignis::click(OptKanal, [this] { OptKanal_Click(); });

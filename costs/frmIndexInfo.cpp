@@ -1,5 +1,6 @@
 #include "frmIndexInfo.h"
 
+#include "farben.h"
 #include "preisindizes.h"
 
 // The information text box lives with the information windows.
@@ -48,6 +49,6 @@ frmIndexInfo::frmIndexInfo(QWidget* parent) : QWidget(parent)
     infoTextfeld::Art art;
     art.gesperrt = false;
     art.arial9 = false;
-    art.hintergrund = QColor(255, 255, 192);
+    art.hintergrund = farben::hellgelb;
     infoTextfeld::richteEin(Text1, text, art);
 }

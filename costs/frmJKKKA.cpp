@@ -1,6 +1,7 @@
 #include "frmJKKKA.h"
 
 #include "ereignisse.h"
+#include "fenster.h"
 #include "texte.h"
 #include "twips.h"
 #include "zahlen.h"
@@ -18,7 +19,7 @@ frmJKKKA::frmJKKKA(QWidget* parent) : QWidget(parent)
     setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/kleinklaeranlage.svg")));
     resize(twips(10485, 7050).expandedTo(sizeHint()));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     ereignis::click(Command1, [this] { Command1_Click(); });
 }

@@ -42,7 +42,7 @@ frmgroseKA::frmgroseKA(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     resize(twips(9765, 5970));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     auto* leiste = new QMenuBar(this);
     const auto punkt = [leiste](QAction*& a, const char* name, const QString& text) {
@@ -63,7 +63,6 @@ frmgroseKA::frmgroseKA(QWidget* parent) : QWidget(parent)
                       lblKostenanteilBBNKDM, lblBei1, lblKostenanteilgebührenfähig, lblBei2,
                       lblnichtGebührenfähigDM, lblNichtGebührenfähigProzent})
         aussehen::farbe(l, QPalette::Window, gelb);
-    aussehen::farbe(Label5_0, QPalette::WindowText, Qt::black);
 
     // Room for the longest verdict, and for every wrapped caption: with a
     // wider font than the design's the window grows downwards.

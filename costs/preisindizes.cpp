@@ -1,5 +1,6 @@
 #include "preisindizes.h"
 
+#include "farben.h"
 #include "zahlen.h"
 
 #include <QPainter>
@@ -35,7 +36,7 @@ void tabelle(QPainter& p, qreal x, qreal y, const QString& ueberschrift, std::sp
     p.setFont(fett);
     p.drawText(QRectF(x, y, tabellenBreite, kopfHoehe / 2), Qt::AlignCenter, ueberschrift);
     y += kopfHoehe / 2;
-    p.fillRect(QRectF(x, y, tabellenBreite, kopfHoehe / 2), QColor(225, 232, 240));
+    p.fillRect(QRectF(x, y, tabellenBreite, kopfHoehe / 2), farben::kopf);
     p.drawText(QRectF(x, y, jahrBreite, kopfHoehe / 2), Qt::AlignCenter, QStringLiteral("Jahr"));
     p.drawText(QRectF(x + jahrBreite, y, faktorBreite, kopfHoehe / 2), Qt::AlignCenter, QStringLiteral("Faktor"));
     p.setFont(normal);
@@ -74,8 +75,8 @@ QSizeF bildgroesse()
 void zeichne(QPainter& p)
 {
     const QSizeF g = bildgroesse();
-    p.fillRect(QRectF(QPointF(0, 0), g), Qt::white);
-    p.setPen(QPen(Qt::black, 1));
+    p.fillRect(QRectF(QPointF(0, 0), g), farben::weiss);
+    p.setPen(QPen(farben::schwarz, 1));
     QFont f = p.font();
     f.setPixelSize(13);
     p.setFont(f);

@@ -2,11 +2,12 @@
 
 #include "aussehen.h"
 #include "ereignisse.h"
+#include "farben.h"
 #include "fenster.h"
 #include "meldung.h"
+#include "texte.h"
 #include "twips.h"
 #include "zahlen.h"
-#include "texte.h"
 
 #include <QApplication>
 
@@ -17,10 +18,6 @@ namespace {
 
 const QString betrag = QStringLiteral("##,##0.00 ");
 const QString auf0 = texte::wertAuf0;
-// Light yellow of the rate box until a money box is first used; in its
-// palette, as a background from the style sheet would tint its frame.
-const QColor hellgelb(255, 255, 192);
-
 double wert(const QLineEdit* box)
 {
     return zahl(box->text());
@@ -71,11 +68,13 @@ frmEuro::frmEuro(QWidget* parent) : QWidget(parent)
     Frame1->setFixedSize(twips(4935, 855));
 
     // Black also while the box is disabled.
-    aussehen::farbe(USTProzent, QPalette::Text, Qt::black);
-    aussehen::farbe(USTProzent, QPalette::Base, hellgelb);
+    aussehen::farbe(USTProzent, QPalette::Text, farben::schwarz);
+    // Light yellow of the rate box until a money box is first used; in its
+    // palette, as a background from the style sheet would tint its frame.
+    aussehen::farbe(USTProzent, QPalette::Base, farben::hellgelb);
 
     resize(twips(5220, 3030));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
     // The first box in the tab order lies out of sight: typing starts in
     // the net amount in euro.
     NettoEuro->setFocus();

@@ -1,6 +1,7 @@
 #include "frmKreis.h"
 
 #include "ereignisse.h"
+#include "fenster.h"
 #include "meldung.h"
 #include "texte.h"
 #include "twips.h"
@@ -38,13 +39,8 @@ bool bearbeitung(const QKeyEvent* k)
 frmKreis::frmKreis(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    for (QLineEdit* b : {txtDurchmesser, txtFläche}) {
-        QFont f = b->font();
-        f.setPointSizeF(9.75);
-        b->setFont(f);
-    }
     resize(twips(4665, 2520));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     ereignis::keyUp(txtDurchmesser, [this] { txtDurchmesser_KeyUp(); });
     ereignis::keyUp(txtFläche, [this] { txtFläche_KeyUp(); });

@@ -1,6 +1,7 @@
 #include "frmBodendruck.h"
 
 #include "ereignisse.h"
+#include "fenster.h"
 #include "texte.h"
 #include "twips.h"
 #include "zahlen.h"
@@ -17,7 +18,7 @@ frmBodendruck::frmBodendruck(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     resize(twips(5550, 4860));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     ereignis::keyUp(txtd, [this] { txtd_KeyUp(); });
     ereignis::keyUp(txtWS, [this] { txtWS_KeyUp(); });

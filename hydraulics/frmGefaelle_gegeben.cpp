@@ -19,7 +19,7 @@ frmGefaelle_gegeben::frmGefaelle_gegeben(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     resize(twips(9165, 5025));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
     // The side calculation keeps its place once it is hidden, so that the
     // viscosity frame above it does not move.
     for (QWidget* w : std::initializer_list<QWidget*>{txtHL, txtdeltaSohle, Label1_18, Label1_19, Label2, Shape2,

@@ -23,7 +23,7 @@ frmGefaelle_gesucht::frmGefaelle_gesucht(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     resize(twips(9285, 4980));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     ereignis::keyUp(txtls, [this] { txtls_KeyUp(); });
     ereignis::keyUp(txtm3h, [this] { txtm3h_KeyUp(); });

@@ -1,6 +1,7 @@
 #include "frmRegenspende.h"
 
 #include "ereignisse.h"
+#include "fenster.h"
 #include "laufzeitfehler.h"
 #include "mausereignis.h"
 #include "texte.h"
@@ -49,7 +50,7 @@ frmRegenspende::frmRegenspende(QWidget* parent) : QWidget(parent)
     Oben->setFixedHeight(twips(hoeheZu));
     Picture1->setzeDatei(QStringLiteral(":/bilder/dorvent_logo.svg"), true);
     resize(twips(12435, hoeheZu));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     ereignis::click(Command1, [this] { Command1_Click(); });
     ereignis::click(Command2, [this] { Command2_Click(); });

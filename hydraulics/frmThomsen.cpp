@@ -2,6 +2,8 @@
 
 #include "aussehen.h"
 #include "ereignisse.h"
+#include "farben.h"
+#include "fenster.h"
 #include "mausereignis.h"
 #include "meldung.h"
 #include "texte.h"
@@ -26,7 +28,7 @@ constexpr int hoeheOffen = 10110;
 frmThomsen::frmThomsen(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    aussehen::farbe(this, QPalette::Window, QColor(224, 224, 224));
+    aussehen::farbe(this, QPalette::Window, farben::hellgrau);
     setAutoFillBackground(true);
     // The whole drawing, of which the window shows the upper part; wider
     // when a number needs room.
@@ -37,7 +39,7 @@ frmThomsen::frmThomsen(QWidget* parent) : QWidget(parent)
     Image2->setzeDatei(QStringLiteral(":/bilder/thomsen_beiwert.svg"), true);
     Image3->setzeDatei(QStringLiteral(":/bilder/thomsen_wehr.svg"), true);
     resize(twips(9870, hoeheZu));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     ereignis::change(txtAlpha, [this] { txtAlpha_Change(); });
     ereignis::change(txtÜberfallhöhe, [this] { txtÜberfallhöhe_Change(); });

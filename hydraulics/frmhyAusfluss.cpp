@@ -1,5 +1,6 @@
 #include "frmhyAusfluss.h"
 
+#include "fenster.h"
 #include "texte.h"
 #include "twips.h"
 #include "zahlen.h"
@@ -28,7 +29,7 @@ frmhyAusfluss::frmhyAusfluss(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     resize(twips(10530, 9405));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
     // The count box keeps its place while it is hidden.
     QSizePolicy platz = txtAnzahl->sizePolicy();
     platz.setRetainSizeWhenHidden(true);

@@ -8,7 +8,7 @@ frmNagel::frmNagel(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     resize(twips(10425, 2295));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
     infoTextfeld::richteEin(
         Text1,
         QStringLiteral("Ganz uneigennützig ist es nicht, wenn wir kostenlose Programme zur Verfügung stellen ;-)\r\n"

@@ -7,5 +7,5 @@ frmNutzungsrechte::frmNutzungsrechte(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     resize(twips(6300, 2550));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 }

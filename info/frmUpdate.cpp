@@ -1,6 +1,7 @@
 #include "frmUpdate.h"
 
 #include "ereignisse.h"
+#include "farben.h"
 #include "fenster.h"
 #include "infoTextfeld.h"
 #include "mdlInternet.h"
@@ -13,7 +14,7 @@ frmUpdate::frmUpdate(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     resize(twips(6270, 3150));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     // Borderless on the window's own colour, in black: the text reads as part
     // of the window.
@@ -21,7 +22,7 @@ frmUpdate::frmUpdate(QWidget* parent) : QWidget(parent)
     art.rahmen = false;
     art.ganzerText = true;
     art.hintergrund = infoTextfeld::systemfarbe(QPalette::Window);
-    art.schrift = Qt::black;
+    art.schrift = farben::schwarz;
     infoTextfeld::richteEin(Text1,
                             QStringLiteral("Das Programmsystem wird schrittweise ausgebaut.\r\n"
                                            "\r\n"

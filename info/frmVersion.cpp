@@ -7,5 +7,5 @@ frmVersion::frmVersion(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     resize(twips(3345, 495));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 }

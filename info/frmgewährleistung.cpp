@@ -10,5 +10,5 @@ frmgewährleistung::frmgewährleistung(QWidget* parent) : QWidget(parent)
     // The whole note must show: with a wider font than the design's the window
     // grows downwards until the wrapped text fits.
     resize(width(), qMax(height(), layout()->totalHeightForWidth(width())));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "arbeitsblatt.h"
+#include "farben.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -16,7 +17,7 @@
 class Blattmodell : public QAbstractTableModel {
 public:
     // The grey of a marked cell and of the legend that explains it.
-    static inline const QColor markierung = QColor(192, 192, 192);
+    static inline const QColor markierung = farben::grau;
 
     explicit Blattmodell(std::unique_ptr<Arbeitsblatt> blatt, QObject* parent = nullptr);
 

@@ -1,6 +1,7 @@
 #include "frmCs.h"
 
 #include "ereignisse.h"
+#include "farben.h"
 #include "fenster.h"
 #include "laufzeitfehler.h"
 #include "mausereignis.h"
@@ -101,10 +102,10 @@ const QString quellenText = QStringLiteral(
 QPixmap bruch()
 {
     QPixmap bild(68, 67);
-    bild.fill(Qt::white);
+    bild.fill(farben::weiss);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::black);
+    p.setPen(farben::schwarz);
     QFont f = p.font();
     f.setPixelSize(15);
     p.setFont(f);
@@ -134,7 +135,7 @@ frmCs::frmCs(QWidget* parent) : QWidget(parent)
     Image1->setFixedSize(68, 67);
 
     resize(twips(6675, hoeheZu));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     ereignis::keyUp(txtTemp, [this] { txtTemp_KeyUp(); });
     ereignis::keyUp(txtCx, [this] { txtCx_KeyUp(); });

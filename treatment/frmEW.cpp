@@ -2,11 +2,12 @@
 
 #include "aussehen.h"
 #include "ereignisse.h"
+#include "farben.h"
 #include "fenster.h"
 #include "handbuch.h"
+#include "texte.h"
 #include "twips.h"
 #include "zahlen.h"
-#include "texte.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -17,7 +18,6 @@ namespace {
 
 const QString muster = QStringLiteral("##,##0.0");
 // Dark red of the headers once results are shown.
-const QColor dunkelrot(192, 0, 0);
 
 // The window's icon: a drop of wastewater with the population figures.
 QIcon symbol()
@@ -32,8 +32,8 @@ QIcon symbol()
     tropfen.cubicTo(4, 27.6, 9.4, 31, 16, 31);
     tropfen.cubicTo(22.6, 31, 28, 27.6, 28, 21);
     tropfen.cubicTo(28, 15, 16, 1, 16, 1);
-    p.fillPath(tropfen, QColor(120, 100, 40));
-    p.setPen(Qt::white);
+    p.fillPath(tropfen, farben::tropfen);
+    p.setPen(farben::weiss);
     QFont f = p.font();
     f.setPixelSize(10);
     f.setBold(true);
@@ -50,7 +50,7 @@ frmEW::frmEW(QWidget* parent) : QWidget(parent)
     setWindowIcon(symbol());
     Label7->setText(QStringLiteral("Abwasserlast nach Imhoff, ") + handbuch::titel + QStringLiteral(", 27. Auflage "));
     resize(twips(8955, 8070));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     ereignis::change(txtEW, [this] { txtEW_Change(); });
 }
@@ -64,7 +64,7 @@ void frmEW::Tabelle1()
 {
     if (lblDimension_0->text() != QStringLiteral("Ergebnisse in kg/d!")) {
         lblDimension_0->setText(QStringLiteral("Ergebnisse in kg/d!"));
-        aussehen::farbe(lblDimension_0, QPalette::WindowText, dunkelrot);
+        aussehen::farbe(lblDimension_0, QPalette::WindowText, farben::dunkelrot);
     }
 
     Zelle(lblAbsStBsb, 0.02);
@@ -94,7 +94,7 @@ void frmEW::Tabelle2()
 {
     if (Label6->text() != QStringLiteral("Ergebnisse in kg/d !")) {
         Label6->setText(QStringLiteral("Ergebnisse in kg/d !"));
-        aussehen::farbe(Label6, QPalette::WindowText, dunkelrot);
+        aussehen::farbe(Label6, QPalette::WindowText, farben::dunkelrot);
     }
 
     Zelle(lblBSB5_0, 0.06);

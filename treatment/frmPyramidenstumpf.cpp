@@ -2,6 +2,7 @@
 
 #include "datum.h"
 #include "ereignisse.h"
+#include "fenster.h"
 #include "mausereignis.h"
 #include "mdlInternet.h"
 #include "twips.h"
@@ -26,7 +27,7 @@ frmPyramidenstumpf::frmPyramidenstumpf(QWidget* parent) : QWidget(parent)
     setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/pyramidenstumpf.svg")));
     resize(twips(12900, 10500));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     // The dimension boxes keep their room while they are hidden.
     for (QLineEdit* box : {txtLängeBeckenboden, txtBreiteBeckenboden, txtWassertiefe, txtFreibord}) {

@@ -17,7 +17,7 @@ frmSchlamm::frmSchlamm(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     resize(twips(4215, 2835));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     ereignis::keyUp(txtEW, [this] { txtEW_KeyUp(); });
     ereignis::keyUp(txtgEd, [this] { txtgEd_KeyUp(); });

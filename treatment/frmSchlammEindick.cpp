@@ -2,6 +2,7 @@
 
 #include "drucker.h"
 #include "ereignisse.h"
+#include "fenster.h"
 #include "meldung.h"
 #include "texte.h"
 #include "twips.h"
@@ -69,7 +70,7 @@ frmSchlammEindick::frmSchlammEindick(QWidget* parent) : QWidget(parent)
     const QSize flaeche = Flaeche->sizeHint();
     resize(std::max(twips(9660), flaeche.width()), std::max(twips(3075), flaeche.height()));
     cmdDrucken->move(twips(240), height() + twips(4080 - 3075));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
     ereignis::keyUp(txtEW, [this] { txtEW_KeyUp(); });
     ereignis::keyUp(txtgEd, [this] { txtgEd_KeyUp(); });

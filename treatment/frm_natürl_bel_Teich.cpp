@@ -19,16 +19,6 @@ const QString eineStelle = QStringLiteral("##,##0.0 ");
 const QString zweiStellen = QStringLiteral("##,##0.00 ");
 const QString alleWerteZurueck = QStringLiteral("Tippfehler - Alle Werte werden zurückgesetzt");
 
-// A text colour of the label's own design; warnings still turn it red, and a
-// withdrawn warning shows the button-text colour.
-void designfarbe(QLabel* l, const char* farbe)
-{
-    l->setStyleSheet(QStringLiteral("QLabel { color: %1; }"
-                                    "QLabel[warnung=\"an\"] { color: rgb(255, 0, 0); }"
-                                    "QLabel[warnung=\"zurueck\"] { color: palette(button-text); }")
-                         .arg(QLatin1String(farbe)));
-}
-
 } // namespace
 
 frm_natürl_bel_Teich::frm_natürl_bel_Teich(QWidget* parent) : QWidget(parent)
@@ -39,10 +29,8 @@ frm_natürl_bel_Teich::frm_natürl_bel_Teich(QWidget* parent) : QWidget(parent)
     vbFlaeche->setSizeConstraint(QLayout::SetFixedSize);
     frmRegister->setFixedSize(twips(14970) - 16, twips(12855) - 16);
     resize(twips(14970, 12855));
-    move(twips(255), twips(1530));
+    fenster::designLage(this);
 
-    designfarbe(lblReserve, "rgb(0, 0, 0)");
-    designfarbe(lblFlächenbelastung, "rgb(0, 0, 255)");
     Picture5->setzeDatei(QStringLiteral(":/bilder/teichanlage.svg"));
     Picture3->setzeDatei(QStringLiteral(":/bilder/teich_draufsicht.svg"));
     Picture4->setzeDatei(QStringLiteral(":/bilder/teich_ufer.svg"));

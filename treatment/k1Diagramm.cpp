@@ -1,5 +1,6 @@
 #include "k1Diagramm.h"
 
+#include "farben.h"
 #include "teichbemessung.h"
 #include "zahlen.h"
 
@@ -11,16 +12,13 @@ namespace {
 // The axes: detention time 5 to 100 days, K1 0 to 0,30 per day.
 constexpr double tVon = 5, tBis = 100, kBis = 0.30;
 
-const QColor farben[] = {QColor(30, 80, 200), QColor(0, 150, 160), QColor(40, 150, 40), QColor(230, 140, 0),
-                         QColor(200, 30, 30)};
-
 } // namespace
 
 K1Diagramm::K1Diagramm(QWidget* parent) : QWidget(parent)
 {
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::Window, farben::weiss);
     setPalette(p);
 }
 
@@ -38,23 +36,23 @@ void K1Diagramm::paintEvent(QPaintEvent*)
     const auto x = [&](double t) { return feld.left() + (t - tVon) / (tBis - tVon) * feld.width(); };
     const auto y = [&](double k) { return feld.bottom() - k / kBis * feld.height(); };
 
-    p.setPen(Qt::black);
+    p.setPen(farben::schwarz);
     p.drawText(QRectF(0, 0, width(), 2 * zeile), Qt::AlignCenter,
                QStringLiteral("Abbaukonstante K1 nach Prof. Uhlmann und Dr. Schwarz bei BR = ")
                    + format(Raumbelastung, QStringLiteral("0.0")) + QStringLiteral(" g BSB5/(m³·d)"));
     // Grid with its scales.
     for (int t = 10; t <= 100; t += 10) {
-        p.setPen(QColor(220, 220, 220));
+        p.setPen(farben::gitter);
         p.drawLine(QPointF(x(t), feld.top()), QPointF(x(t), feld.bottom()));
-        p.setPen(Qt::black);
+        p.setPen(farben::schwarz);
         p.drawText(QRectF(x(t) - 30, feld.bottom() + 4, 60, zeile), Qt::AlignHCenter | Qt::AlignTop,
                    format(t, QStringLiteral("0")));
     }
     for (int i = 0; i <= 6; ++i) {
         const double k = i * 0.05;
-        p.setPen(QColor(220, 220, 220));
+        p.setPen(farben::gitter);
         p.drawLine(QPointF(feld.left(), y(k)), QPointF(feld.right(), y(k)));
-        p.setPen(Qt::black);
+        p.setPen(farben::schwarz);
         p.drawText(QRectF(0, y(k) - zeile / 2.0, feld.left() - 6, zeile), Qt::AlignRight | Qt::AlignVCenter,
                    format(k, QStringLiteral("0.00")));
     }
@@ -72,7 +70,7 @@ void K1Diagramm::paintEvent(QPaintEvent*)
     const double legendeBreite = fm.horizontalAdvance(QStringLiteral("T = 25 °C")) + 3.5 * zeile;
     const QRectF legende(feld.right() - legendeBreite - zeile, feld.top() + zeile, legendeBreite,
                          (std::size(Temperaturen) + 0.5) * zeile * 1.2);
-    p.fillRect(legende, Qt::white);
+    p.fillRect(legende, farben::weiss);
     p.drawRect(legende);
     for (int i = 0; i < int(std::size(Temperaturen)); ++i) {
         QPainterPath kurve;
@@ -83,11 +81,11 @@ void K1Diagramm::paintEvent(QPaintEvent*)
             else
                 kurve.lineTo(punkt);
         }
-        p.setPen(QPen(farben[i], 2));
+        p.setPen(QPen(farben::kurven[i], 2));
         p.drawPath(kurve);
         const double zeileY = legende.top() + (i + 0.75) * zeile * 1.2;
         p.drawLine(QPointF(legende.left() + 0.5 * zeile, zeileY), QPointF(legende.left() + 2.5 * zeile, zeileY));
-        p.setPen(Qt::black);
+        p.setPen(farben::schwarz);
         p.drawText(QPointF(legende.left() + 3 * zeile, zeileY + fm.ascent() / 2.0 - 1),
                    QStringLiteral("T = ") + format(Temperaturen[i], QStringLiteral("0")) + QStringLiteral(" °C"));
     }

@@ -1,10 +1,12 @@
 // The look layer keeps a control's font and own colours through every switch
 // (the warning colours themselves are checked on the windows that use them).
 #include "aussehen.h"
+#include "farben.h"
 #include "testhilfe.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 using Schritt = void (*)(QWidget*);
@@ -38,6 +40,37 @@ private slots:
         QCOMPARE(l->palette().color(QPalette::Window), QColor(10, 20, 30));
     }
 
+    // The style sheet takes each design colour from the table: a name the
+    // table lacks would silently drop its rule.
+    void rolleNimmtFarbeAusTabelle_data()
+    {
+        QTest::addColumn<QString>("rolle");
+        QTest::addColumn<bool>("warnung");
+        QTest::addColumn<int>("palettenrolle");
+        QTest::addColumn<QColor>("farbe");
+        QTest::newRow("eingabe") << "eingabe" << false << int(QPalette::Base) << farben::hellgelb;
+        QTest::newRow("blau") << "ergebnis blau" << false << int(QPalette::Text) << farben::blau;
+        QTest::newRow("dunkelblau") << "dunkelblau" << false << int(QPalette::Text) << farben::dunkelblau;
+        QTest::newRow("grund-grau") << "ergebnis grund-grau" << false << int(QPalette::Base) << farben::grau;
+        QTest::newRow("warnung auf blau") << "ergebnis blau" << true << int(QPalette::Text) << farben::rot;
+    }
+    void rolleNimmtFarbeAusTabelle()
+    {
+        QFETCH(QString, rolle);
+        QFETCH(bool, warnung);
+        QFETCH(int, palettenrolle);
+        QFETCH(QColor, farbe);
+        Testumgebung umgebung;
+        QVERIFY(!aussehen::stilblatt().contains(QLatin1Char('@')));
+        QWidget fenster;
+        auto* b = new QLineEdit(&fenster);
+        aussehen::setzeRolle(b, rolle.toLatin1().constData());
+        fenster.show();
+        if (warnung)
+            aussehen::warnung(b, true);
+        QCOMPARE(b->palette().color(QPalette::ColorRole(palettenrolle)), farbe);
+    }
+
     // Without a role the pink lies in the palette, and off the control has
     // its own background again.
     void rosaOhneRolle()
@@ -49,7 +82,7 @@ private slots:
         aussehen::farbe(l, QPalette::Window, gelb);
         fenster.show();
         aussehen::rosa(l, true);
-        QCOMPARE(l->palette().color(QPalette::Window), QColor(255, 192, 192));
+        QCOMPARE(l->palette().color(QPalette::Window), farben::rosa);
         aussehen::rosa(l, false);
         QCOMPARE(l->palette().color(QPalette::Window), gelb);
     }
