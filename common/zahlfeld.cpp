@@ -34,6 +34,7 @@ constexpr const char* markeAn = "zahlfeldMarke";
 constexpr const char* tipVorher = "zahlfeldTipVorher";
 constexpr const char* beschreibungVorher = "zahlfeldBeschreibungVorher";
 constexpr const char* gekappt = "zahlfeldGekappt";
+constexpr const char* randBreite = "zahlfeldRand";
 constexpr const char* umbruchHoehe = "zahlfeldUmbruchHoehe";
 
 QString text(const QWidget* w)
@@ -91,8 +92,9 @@ QStyleOptionFrame rahmenOption(const QLabel* l)
 int breiteFuer(const QWidget* w, const QString& t)
 {
     const QFontMetrics fm = w->fontMetrics();
-    const int textbreite = qMax(fm.horizontalAdvance(t), fm.boundingRect(QRect(0, 0, 4000, 2000), Qt::AlignLeft, t).width());
     if (auto* l = qobject_cast<const QLabel*>(w)) {
+        const int textbreite
+            = qMax(fm.horizontalAdvance(t), fm.boundingRect(QRect(0, 0, 4000, 2000), Qt::AlignLeft, t).width());
         int extra = 2 * l->margin();
         int einzug = l->indent();
         if (einzug < 0 && l->frameWidth())
@@ -101,7 +103,14 @@ int breiteFuer(const QWidget* w, const QString& t)
             extra += einzug;
         return l->width() - l->contentsRect().width() + extra + textbreite;
     }
-    return w->width() - textbereich(w).width() + textbreite + cursorRaum;
+    // A box's frame and margins, asked of the style once until its style or
+    // font changes.
+    QVariant rand = w->property(randBreite);
+    if (!rand.isValid()) {
+        rand = w->width() - textbereich(w).width();
+        const_cast<QWidget*>(w)->setProperty(randBreite, rand);
+    }
+    return rand.toInt() + fm.horizontalAdvance(t) + cursorRaum;
 }
 
 bool passt(const QWidget* w, const QString& t)
@@ -168,17 +177,21 @@ void anpassen(QWidget* w)
     const QString t = text(w);
     if (!istZahlText(t))
         return;
+    // Most texts fit the width the field has: nothing more to do.
+    const int fuerText = breiteFuer(w, t);
+    if (fuerText <= w->minimumWidth() && !w->property(gekappt).toBool())
+        return;
     // A number wider than the longest realistic one takes no more room than
     // that, though its label would ask for all the room there is; a number
     // that fits again gives the field back the width it may take.
     const int kappe = breiteFuer(w, laengsteZahl);
-    const bool zuBreit = breiteFuer(w, t) > kappe;
+    const bool zuBreit = fuerText > kappe;
     if (zuBreit != w->property(gekappt).toBool()) {
         w->setProperty(gekappt, zuBreit);
         w->setMaximumWidth(zuBreit ? qMax(kappe, w->minimumWidth())
                                    : qMax(w->property(entwurfMax).toInt(), w->minimumWidth()));
     }
-    const int noetig = qMin(breiteFuer(w, t), kappe);
+    const int noetig = qMin(fuerText, kappe);
     if (noetig <= w->minimumWidth())
         return;
     const int breite = qMax(noetig, w->property(entwurfMin).toInt());
@@ -306,6 +319,11 @@ public:
             break;
         case QEvent::Resize:
             folgeInhalt(o, static_cast<QResizeEvent*>(e));
+            break;
+        case QEvent::StyleChange:
+        case QEvent::FontChange:
+            if (istFeld(o))
+                o->setProperty(randBreite, QVariant());
             break;
         case QEvent::Paint:
             if (istFeld(o)) {
