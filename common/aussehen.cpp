@@ -125,6 +125,24 @@ void farbe(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe)
     });
 }
 
+void grund(QWidget* w, const QColor& farbe)
+{
+    // Set straight into the palette: setting the control up again would
+    // redraw the rounded corners of a box in the old colour.
+    QPalette p = w->palette();
+    for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(gruppe, QPalette::Base, farbe);
+        p.setColor(gruppe, QPalette::Window, farbe);
+    }
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void grund(QWidget* w, QPalette::ColorRole systemfarbe)
+{
+    grund(w, QApplication::palette().color(systemfarbe));
+}
+
 void eigenerStil(QWidget* w, const QString& stil)
 {
     const QFont schrift = w->font();

@@ -56,6 +56,14 @@ void rosa(QWidget* w, bool an);
 // when the control is set up again for a role or a warning.
 void farbe(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe);
 
+// The face of a box or a label in a system colour, also while it is
+// disabled, switched while the window is open. The colour goes into the
+// palette, where the style sheet leaves it alone, so that a frame of the
+// platform's own keeps its shades.
+void grund(QWidget* w, QPalette::ColorRole systemfarbe);
+// The same in a design colour of common/farben.
+void grund(QWidget* w, const QColor& farbe);
+
 // A small style sheet of the control's own, given while the window is open
 // (a look only this window has). The control keeps the font it shows, also
 // one it takes from its window.

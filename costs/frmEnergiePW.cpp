@@ -36,23 +36,6 @@ constexpr QPalette::ColorRole menue = QPalette::Button;
 constexpr QPalette::ColorRole fensterfarbe = QPalette::Base;
 constexpr QPalette::ColorRole titeltext = QPalette::HighlightedText;
 
-// The background of a box or a label, also while it is disabled.
-void grund(QWidget* w, const QColor& farbe)
-{
-    QPalette p = w->palette();
-    for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(gruppe, QPalette::Base, farbe);
-        p.setColor(gruppe, QPalette::Window, farbe);
-    }
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-void grund(QWidget* w, QPalette::ColorRole rolle)
-{
-    grund(w, QApplication::palette().color(rolle));
-}
-
 // A text that sorts after "0" as text: "5" and "0,5" do, "", "0" and "-1" do not.
 bool nachNull(const QLineEdit* box)
 {
@@ -69,13 +52,13 @@ frmEnergiePW::frmEnergiePW(QWidget* parent) : QWidget(parent)
     URL->setText(mdlInternet::Link::Homepage);
 
     for (QLineEdit* b : {txtHman, txtPZhd, TxtPZda, txtDMkw})
-        grund(b, gesperrt);
-    grund(LblEta, menue);
+        aussehen::grund(b, gesperrt);
+    aussehen::grund(LblEta, menue);
     for (QLabel* l : {LblPk, lblkWha, lblEk_0, lblEkEuro_1})
-        grund(l, fensterfarbe);
-    grund(LblPZha, farben::weiss);
+        aussehen::grund(l, fensterfarbe);
+    aussehen::grund(LblPZha, farben::weiss);
     for (QLabel* l : {lblMengejeTag, lblMengejeJahr})
-        grund(l, QPalette::Button);
+        aussehen::grund(l, QPalette::Button);
 
     // The address lies below the client area, out of sight until the user
     // enlarges the window; the buttons stay in sight.
@@ -161,7 +144,7 @@ void frmEnergiePW::Kosten()
     schreibe(lblEk_0, geprueft(zahl(txtDMkw->text()) * zahl(lblkWha->text())) / 1000);
     schreibe(lblEkEuro_1, zahl(lblEk_0->text()) * 1.95583);
     for (QLabel* l : {LblPZha, LblPk, lblkWha, lblEk_0, lblEkEuro_1})
-        grund(l, titeltext);
+        aussehen::grund(l, titeltext);
     umformatieren(lblkWha, QStringLiteral("##,##0 "));
     umformatieren(lblEk_0, QStringLiteral("##,##0.000 "));
     umformatieren(lblEkEuro_1, QStringLiteral("##,##0.000 "));
@@ -172,18 +155,18 @@ void frmEnergiePW::menge()
     schreibe(lblMengejeTag, zahl(txtPZhd->text()) * zahl(txtQm3h->text()));
     schreibe(lblMengejeJahr, zahl(TxtPZda->text()) * zahl(lblMengejeTag->text()));
     for (QLabel* l : {lblMengejeTag, lblMengejeJahr}) {
-        grund(l, fensterfarbe);
+        aussehen::grund(l, fensterfarbe);
         umformatieren(l, eineStelle);
     }
 }
 
 void frmEnergiePW::visibleLeistung()
 {
-    grund(txtHman, fensterfarbe);
+    aussehen::grund(txtHman, fensterfarbe);
     txtHman->setEnabled(true);
-    grund(LblPk, fensterfarbe);
+    aussehen::grund(LblPk, fensterfarbe);
     LblPk->setEnabled(true);
-    grund(LblEta, fensterfarbe);
+    aussehen::grund(LblEta, fensterfarbe);
 }
 
 void frmEnergiePW::BerechnungQm3h()
@@ -226,7 +209,7 @@ void frmEnergiePW::txtHman_Change()
         [this] {
             ListEta->setEnabled(true);
             Leistung();
-            grund(txtPZhd, fensterfarbe);
+            aussehen::grund(txtPZhd, fensterfarbe);
             txtPZhd->setEnabled(true);
             if (tageGegeben())
                 Kosten();
@@ -273,7 +256,7 @@ void frmEnergiePW::txtPZhd_KeyUp()
                 menge();
                 Kosten();
             }
-            grund(TxtPZda, fensterfarbe);
+            aussehen::grund(TxtPZda, fensterfarbe);
             TxtPZda->setEnabled(true);
             umformatieren(TxtPZda, eineStelle);
         },
@@ -291,7 +274,7 @@ void frmEnergiePW::TxtPZda_KeyUp()
                                  texte::eingabeAendern);
             if (istZahl(txtPZhd->text()))
                 schreibe(LblPZha, zahl(TxtPZda->text()) * zahl(txtPZhd->text()));
-            grund(txtDMkw, fensterfarbe);
+            aussehen::grund(txtDMkw, fensterfarbe);
             txtDMkw->setEnabled(true);
             umformatieren(LblPZha, QStringLiteral("##,##0.0  "));
             Kosten();

@@ -58,11 +58,10 @@ frmgroseKA::frmgroseKA(QWidget* parent) : QWidget(parent)
 
     // Results on the tooltip background; the verdict in black until the
     // first run colours it.
-    const QColor gelb = palette().color(QPalette::ToolTipBase);
     for (QLabel* l : {lblvorhReserveEW, lblvorhReserveProzent, lblzulReserveEW, lblAusbaugrößeGebührenfähig,
                       lblKostenanteilBBNKDM, lblBei1, lblKostenanteilgebührenfähig, lblBei2,
                       lblnichtGebührenfähigDM, lblNichtGebührenfähigProzent})
-        aussehen::farbe(l, QPalette::Window, gelb);
+        aussehen::grund(l, QPalette::ToolTipBase);
 
     // Room for the longest verdict, and for every wrapped caption: with a
     // wider font than the design's the window grows downwards.
