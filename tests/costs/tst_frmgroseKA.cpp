@@ -23,7 +23,8 @@
 
 namespace {
 const QString zurueck = QStringLiteral("Tippfehler - Alle Eingabewerte werden zurückgesetzt");
-const QString nichtFaehig = QStringLiteral("Nach dem ersten Anschein nicht gebühren- und beitragsfähiger Investaufwand!");
+const QString nichtFaehig =
+    QStringLiteral("Nach dem ersten Anschein nicht gebühren- und beitragsfähiger Investaufwand!");
 const QString faehig = QStringLiteral("Investkosten sind dem ersten Anschein nach gebühren- und beitragsfähig!");
 const QString warnung1 = QStringLiteral("Vielleicht ein Problem!");
 const QString warnung2 = QStringLiteral("Meist kein Problem!");
@@ -318,7 +319,8 @@ private slots:
         QTest::newRow("Buchstaben") << "30" << "15" << "x" << "" << "Typen unverträglich"
                                     << QStringList{"15", "50", "6", "", "", "", "", "", "", ""};
         // A negative built size: a negative base to the power 0,7.
-        QTest::newRow("E negativ") << "-30" << "15" << "25,5" << "" << "Ungültiger Prozeduraufruf oder ungültiges Argument"
+        QTest::newRow("E negativ") << "-30" << "15" << "25,5" << ""
+                                   << "Ungültiger Prozeduraufruf oder ungültiges Argument"
                                    << QStringList{"-45", "150", "-6", "18,75", "7,65", "-30,0 ", "", "18,8 ", "", ""};
     }
     void fehler()
@@ -361,9 +363,9 @@ private slots:
         QTest::newRow("Funktion") << "Funktion" << "frmgroseKAInfo2" << "Wie rechnet das Programm?" << QSize(695, 375)
                                   << QStringList{"„Beispiel“", "18.750 EW", "6,0 TEW", "0,7", "7,65 Mio €",
                                                  "5,5 Mio €", "2,1 Mio €", "8,4 %"};
-        QTest::newRow("Auch eine Lösung!") << "Problemlösung" << "frmGroseKAInfo3" << "Ein Vorschlag!" << QSize(695, 375)
-                                           << QStringList{mdlInternet::Link::Gerichtsurteil,
-                                                          "„Gerichtsurteil im Internet“", "interdisziplinär"};
+        QTest::newRow("Auch eine Lösung!")
+            << "Problemlösung" << "frmGroseKAInfo3" << "Ein Vorschlag!" << QSize(695, 375)
+            << QStringList{mdlInternet::Link::Gerichtsurteil, "„Gerichtsurteil im Internet“", "interdisziplinär"};
         QTest::newRow("Verwendung") << "Verwendung" << "frmGroseKAInfo5" << "Zweck des Programmes" << QSize(695, 213)
                                     << QStringList{"Plausibilitätsprüfung", "keinesfalls rechtssicher"};
     }
