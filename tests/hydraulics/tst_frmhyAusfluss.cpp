@@ -80,7 +80,8 @@ private slots:
             return n + u'=' + QString::number(h / fm.lineSpacing());
         }
         if (n.endsWith(".unter")) {
-            const int mitte = l->mapTo(w, l->rect().center()).x(), soll = w->lblMue->mapTo(w, w->lblMue->rect().center()).x();
+            const auto mitteX = [w](const QWidget* x) { return x->mapTo(w, x->rect().center()).x(); };
+            const int mitte = mitteX(l), soll = mitteX(w->lblMue);
             const bool darunter = l->mapTo(w, QPoint()).y() >= w->lblMue->mapTo(w, QPoint(0, w->lblMue->height())).y();
             return n + u'=' + (mitte == soll && darunter ? "mittig" : QString::number(mitte - soll));
         }

@@ -20,19 +20,6 @@
 
 namespace {
 
-// Records each box together with the boxes' texts at the moment it shows.
-class ZeitpunktRecorder : public meldung::Anzeige {
-public:
-    QLineEdit* txtCx = nullptr;
-    QLabel* relativ = nullptr;
-    QStringList gesehen;
-    int zeige(const QString& text, const QString&, int) override
-    {
-        gesehen << text << txtCx->text() << relativ->text();
-        return meldung::Ok;
-    }
-};
-
 const QString zurueck = QStringLiteral("Tippfehler - Werte werden zurückgesetzt");
 const QString zuGross = QStringLiteral(
     "Gemessenen Konzentration ist größer als die Sättigungskonzentration - Cx wird auf 0 gesetzt");
@@ -253,104 +240,42 @@ private slots:
     }
 
     // The measured value above saturation: told without an error, then the
-    // box set to 0; the ratio keeps its last value.
+    // box set to 0; the ratio keeps its last value. The box shows before the
+    // reset: the watched texts at that moment stand in brackets.
     void groesserAlsSaettigung_data()
     {
-        QTest::addColumn<QString>("temperatur");
-        QTest::addColumn<QString>("verhaeltnis");
-        QTest::newRow("vor jeder temperatur") << "" << "";
-        QTest::newRow("10 °C, 12") << "10" << "1,10";
-        QTest::newRow("außerhalb geleert") << "42" << "";
+        spalten();
+        const QString danach = "txtCx=0;lblrelativeKonzentration=0,00;LblCsCx=";
+        const QString meldung = "Eingabefehler:  | " + zuGross;
+        reihe("vor jeder temperatur", "txtCx:1;txtCx+2", danach, {meldung + " [12|]"});
+        // "1" computes where a temperature holds.
+        reihe("10 °C, 12", "txtTemp+10;txtCx+1;txtCx+2", danach + "1,10", {meldung + " [12|8,89]"});
+        const QString ausserhalb = "Kelmo: " + ungueltig + " [|] {16}";
+        reihe("außerhalb geleert", "txtTemp+42;txtCx:1;txtCx+2", danach, {ausserhalb, meldung + " [12|]"});
     }
-    void groesserAlsSaettigung()
-    {
-        QFETCH(QString, temperatur);
-        QFETCH(QString, verhaeltnis);
-        QTest::keyClicks(txtTemp, temperatur);
-        boxen().clear();
-        // "1" computes where a temperature holds; else it is only written.
-        if (verhaeltnis.isEmpty())
-            txtCx->setText(QStringLiteral("1"));
-        else
-            QTest::keyClicks(txtCx, QStringLiteral("1"));
-        ZeitpunktRecorder zeitpunkt;
-        zeitpunkt.txtCx = txtCx;
-        zeitpunkt.relativ = lblrelativ;
-        meldung::setzeAnzeige(&zeitpunkt);
-        QTest::keyClicks(txtCx, QStringLiteral("2"));
-        meldung::setzeAnzeige(&umgebung->meldungen);
-        QCOMPARE(zeitpunkt.gesehen.size(), 3);
-        QCOMPARE(zeitpunkt.gesehen[0], eingabefehlerText("", zuGross));
-        // The box is shown before the reset.
-        QVERIFY(zeitpunkt.gesehen[1] != QStringLiteral("0"));
-        QCOMPARE(txtCx->text(), QStringLiteral("0"));
-        QCOMPARE(lblrelativ->text(), QStringLiteral("0,00"));
-        QCOMPARE(LblCsCx->text(), verhaeltnis);
-    }
+    void groesserAlsSaettigung() { zeile<frmCs>({"txtCx", "lblrelativeKonzentration"}); }
 
     // Runtime errors in either box: the message first, then the reset.
     void fehler_data()
     {
-        QTest::addColumn<QString>("temperatur");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("tasten"); // "<" is Backspace
-        QTest::addColumn<QString>("beschreibung");
-        QTest::addColumn<QString>("temperaturDanach");
-        QTest::addColumn<QString>("csDanach");
-        QTest::addColumn<QString>("verhaeltnisDanach");
+        spalten();
+        const QString cx = "txtCx=0;lblrelativeKonzentration=0,00;";
+        const auto neu = [&](const char* n, const QString& schritte, const QString& danach, Fehler art,
+                             const QString& gesehen) {
+            reihe(n, schritte, cx + je("txtTemp lblCs LblCsCx", danach),
+                  {::fehler(art, zurueck) + " [" + gesehen + u']'});
+        };
         // Cx equal to Cs: 100,00 is shown, then the ratio divides by zero.
-        QTest::newRow("cx gleich cs") << "20" << "txtCx" << "9,08" << "Division durch Null" << "20" << "9,08"
-                                      << "113,50";
-        QTest::newRow("cx 0 ohne temperatur") << "" << "txtCx" << "0" << "Überlauf" << "" << "" << "";
-        QTest::newRow("cx gelöscht") << "10" << "txtCx" << "5<" << "Typen unverträglich" << "10" << "11,25"
-                                     << "1,80";
-        QTest::newRow("cx nur komma") << "10" << "txtCx" << "," << "Typen unverträglich" << "10" << "11,25" << "";
-        QTest::newRow("temperatur gelöscht") << "4" << "txtTemp" << "<" << "Typen unverträglich" << "0"
-                                             << "13,09" << "";
-        QTest::newRow("temperatur nur minus") << "" << "txtTemp" << "-" << "Typen unverträglich" << "0" << ""
-                                              << "";
+        neu("cx gleich cs", "txtTemp+20;txtCx+9,08", "20;9,08;113,50", Fehler::DivisionDurchNull, "9,08|100,00");
+        neu("cx 0 ohne temperatur", "txtCx+0", ";;", Fehler::Ueberlauf, "0|");
+        neu("cx gelöscht", "txtTemp+10;txtCx+5;txtCx~Backspace", "10;11,25;1,80", Fehler::Typen, "|44,44");
+        neu("cx nur komma", "txtTemp+10;txtCx+,", "10;11,25;", Fehler::Typen, ",|");
+        neu("temperatur gelöscht", "txtTemp+4;txtTemp~Backspace", "0;13,09;", Fehler::Typen, "|");
+        neu("temperatur nur minus", "txtTemp+-", "0;;", Fehler::Typen, "|");
         // "1E99" written before, then the last 9.
-        QTest::newRow("temperatur zu gross für double") << "1" << "txtTemp" << "=1E99|9" << "Überlauf" << "0"
-                                                         << "14,23" << "";
+        neu("temperatur zu gross für double", "txtTemp+1;txtTemp:1E99;txtTemp+9", "0;14,23;", Fehler::Ueberlauf, "|");
     }
-    void fehler()
-    {
-        QFETCH(QString, temperatur);
-        QFETCH(QString, box);
-        QFETCH(QString, tasten);
-        QFETCH(QString, beschreibung);
-        QFETCH(QString, temperaturDanach);
-        QFETCH(QString, csDanach);
-        QFETCH(QString, verhaeltnisDanach);
-        QTest::keyClicks(txtTemp, temperatur);
-        auto* ziel = kind<QLineEdit>(w, box.toUtf8().constData());
-        ZeitpunktRecorder zeitpunkt;
-        zeitpunkt.txtCx = txtCx;
-        zeitpunkt.relativ = lblrelativ;
-        meldung::setzeAnzeige(&zeitpunkt);
-        if (tasten.startsWith(u'=')) {
-            ziel->setText(tasten.mid(1).section(u'|', 0, 0));
-            tasten = tasten.section(u'|', 1);
-        }
-        for (const QChar c : tasten) {
-            if (c == u'<')
-                QTest::keyClick(ziel, Qt::Key_Backspace);
-            else
-                QTest::keyClicks(ziel, QString(c));
-            if (!zeitpunkt.gesehen.isEmpty())
-                break;
-        }
-        meldung::setzeAnzeige(&umgebung->meldungen);
-        QCOMPARE(zeitpunkt.gesehen.size(), 3);
-        QCOMPARE(zeitpunkt.gesehen[0], eingabefehlerText(beschreibung, zurueck));
-        if (box == "txtCx" && tasten == "9,08")
-            QCOMPARE(zeitpunkt.gesehen[2], QStringLiteral("100,00"));
-        QCOMPARE(txtCx->text(), QStringLiteral("0"));
-        QCOMPARE(lblrelativ->text(), QStringLiteral("0,00"));
-        QCOMPARE(LblCsCx->text(), verhaeltnisDanach);
-        QCOMPARE(lblCs->text(), csDanach);
-        QCOMPARE(txtTemp->text(), box == "txtTemp" ? QStringLiteral("0") : temperaturDanach);
-    }
+    void fehler() { zeile<frmCs>({"txtCx", "lblrelativeKonzentration"}); }
 
     // The "0" the reset wrote is looked up only at the next key.
     void nullNachFehlerErstBeimNaechstenTaste()

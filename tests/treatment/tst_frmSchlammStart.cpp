@@ -229,7 +229,8 @@ private slots:
         w->activateWindow();
         klicke(o);
         QCOMPARE(schlamm(), (QStringList{"12", gEd, ts, "365", "25,0"}));
-        QTRY_COMPARE(QApplication::activeWindow(), seite == "frmSchlammA" ? w : fenster::offen(QStringLiteral("frmSchlamm")));
+        vorn = seite == "frmSchlammA" ? w : fenster::offen(QStringLiteral("frmSchlamm"));
+        QTRY_COMPARE(QApplication::activeWindow(), vorn);
         // The selected row clicked again writes again.
         QWidget* s = fenster::offen(QStringLiteral("frmSchlamm"));
         ersetze(kind<QLineEdit>(s, "txtgEd"), QStringLiteral("1"));
