@@ -57,8 +57,7 @@ bool zeichne(QPrinter& drucker, const Seite& seite)
         x = 0;
         y += masse.lineSpacing();
     }
-    return maler.end() && drucker.printerState() != QPrinter::Error
-           && drucker.printerState() != QPrinter::Aborted;
+    return maler.end() && drucker.printerState() != QPrinter::Error && drucker.printerState() != QPrinter::Aborted;
 }
 
 } // namespace drucker

@@ -86,8 +86,8 @@ void geschuetzt(const Handler& h)
     }
 }
 
-void fehlerblock(const Handler& schritte, const Handler& ruecksetzen, const QString& text,
-                 const QString& titel, Reihenfolge reihenfolge)
+void fehlerblock(const Handler& schritte, const Handler& ruecksetzen, const QString& text, const QString& titel,
+                 Reihenfolge reihenfolge)
 {
     try {
         schritte();
@@ -102,8 +102,7 @@ void fehlerblock(const Handler& schritte, const Handler& ruecksetzen, const QStr
 
 void keyUp(QWidget* w, Handler h)
 {
-    w->installEventFilter(new TastenFilter(w, QEvent::KeyRelease,
-                                           [h = std::move(h)](QKeyEvent*) { geschuetzt(h); }));
+    w->installEventFilter(new TastenFilter(w, QEvent::KeyRelease, [h = std::move(h)](QKeyEvent*) { geschuetzt(h); }));
 }
 
 void keyPress(QWidget* w, std::function<void(int)> h)

@@ -6,8 +6,7 @@ QString Laufzeitfehler::beschreibung() const
     case Fehler::Typen: return QStringLiteral("Typen unverträglich");
     case Fehler::DivisionDurchNull: return QStringLiteral("Division durch Null");
     case Fehler::Ueberlauf: return QStringLiteral("Überlauf");
-    case Fehler::UngueltigesArgument:
-        return QStringLiteral("Ungültiger Prozeduraufruf oder ungültiges Argument");
+    case Fehler::UngueltigesArgument: return QStringLiteral("Ungültiger Prozeduraufruf oder ungültiges Argument");
     }
     return {};
 }

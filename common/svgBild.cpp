@@ -26,7 +26,9 @@ QSize eigeneGroesse(const QString& datei)
 
 } // namespace
 
-SvgBild::SvgBild(QWidget* parent) : QWidget(parent) {}
+SvgBild::SvgBild(QWidget* parent) : QWidget(parent)
+{
+}
 
 void SvgBild::setzeDatei(const QString& datei, bool festeGroesse)
 {

@@ -75,9 +75,7 @@ QStyleOptionFrame rahmenOption(const QLabel* l)
         o.lineWidth = l->lineWidth();
         o.midLineWidth = l->midLineWidth();
         break;
-    default:
-        o.lineWidth = l->frameWidth();
-        break;
+    default: o.lineWidth = l->frameWidth(); break;
     }
     if (l->frameShadow() == QFrame::Sunken)
         o.state |= QStyle::State_Sunken;
@@ -93,8 +91,8 @@ int breiteFuer(const QWidget* w, const QString& t)
 {
     const QFontMetrics fm = w->fontMetrics();
     if (auto* l = qobject_cast<const QLabel*>(w)) {
-        const int textbreite
-            = qMax(fm.horizontalAdvance(t), fm.boundingRect(QRect(0, 0, 4000, 2000), Qt::AlignLeft, t).width());
+        const int textbreite =
+            qMax(fm.horizontalAdvance(t), fm.boundingRect(QRect(0, 0, 4000, 2000), Qt::AlignLeft, t).width());
         int extra = 2 * l->margin();
         int einzug = l->indent();
         if (einzug < 0 && l->frameWidth())
@@ -250,13 +248,13 @@ void zeichneMarke(QWidget* w)
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         const QStyleOptionFrame o = rahmenOption(e);
         s->drawPrimitive(QStyle::PE_PanelLineEdit, &o, &p, e);
-        s->drawItemText(&p, bereich, int(QStyle::visualAlignment(e->layoutDirection(), e->alignment())),
-                        e->palette(), e->isEnabled(), marke, QPalette::Text);
+        s->drawItemText(&p, bereich, int(QStyle::visualAlignment(e->layoutDirection(), e->alignment())), e->palette(),
+                        e->isEnabled(), marke, QPalette::Text);
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
         const QStyleOptionFrame o = rahmenOption(l);
         s->drawControl(QStyle::CE_ShapedFrame, &o, &p, l);
-        s->drawItemText(&p, bereich, int(QStyle::visualAlignment(l->layoutDirection(), l->alignment())),
-                        l->palette(), l->isEnabled(), marke, l->foregroundRole());
+        s->drawItemText(&p, bereich, int(QStyle::visualAlignment(l->layoutDirection(), l->alignment())), l->palette(),
+                        l->isEnabled(), marke, l->foregroundRole());
     }
 }
 
@@ -317,9 +315,7 @@ public:
                 hoeherFuerUmbruch(static_cast<QWidget*>(o));
             }
             break;
-        case QEvent::Resize:
-            folgeInhalt(o, static_cast<QResizeEvent*>(e));
-            break;
+        case QEvent::Resize: folgeInhalt(o, static_cast<QResizeEvent*>(e)); break;
         case QEvent::StyleChange:
         case QEvent::FontChange:
             if (istFeld(o))
@@ -338,8 +334,7 @@ public:
                 }
             }
             break;
-        default:
-            break;
+        default: break;
         }
         return false;
     }
@@ -359,8 +354,8 @@ void einrichten()
 
 bool istZahlText(const QString& text)
 {
-    static const QRegularExpression zahl(QStringLiteral(
-        R"(^\s*[-+]?[0-9.]*[0-9][0-9.]*(,[0-9]*)?(E[-+]?[0-9]+)?\s*(%|TEW|Mio €)?\s*$)"));
+    static const QRegularExpression zahl(
+        QStringLiteral(R"(^\s*[-+]?[0-9.]*[0-9][0-9.]*(,[0-9]*)?(E[-+]?[0-9]+)?\s*(%|TEW|Mio €)?\s*$)"));
     return !text.isEmpty() && zahl.match(text).hasMatch();
 }
 

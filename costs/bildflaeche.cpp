@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
-Bildflaeche::Bildflaeche(QWidget* parent) : QWidget(parent) {}
+Bildflaeche::Bildflaeche(QWidget* parent) : QWidget(parent)
+{
+}
 
 void Bildflaeche::setzeBild(const QSizeF& groesse, Maler maler)
 {

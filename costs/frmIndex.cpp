@@ -110,8 +110,8 @@ void frmIndex::Command1_Click()
 
 void frmIndex::sichtindizes()
 {
-    for (QWidget* x : std::initializer_list<QWidget*>{txtAusschreibungsjahr, txtIkAusschreibung, Label1, Label2,
-                                                      Label9, Label7_0, Label11, lblFaktor2003, lblIK2003, cmdIK})
+    for (QWidget* x : std::initializer_list<QWidget*>{txtAusschreibungsjahr, txtIkAusschreibung, Label1, Label2, Label9,
+                                                      Label7_0, Label11, lblFaktor2003, lblIK2003, cmdIK})
         x->show();
     // The converted cost only when the cost is typed in DM.
     lblIKAusschreibung->setVisible(OptDM->isChecked());

@@ -25,8 +25,8 @@ private:
     Fensterwert E, IK, NND, FM, TW, EK, P, WK, S;
     double Z = 0; // half the interest rate: the average over the service life, %/a
     // Results, unrounded: the annual cost adds these, not the shown texts.
-    double TWE = 0, TWa = 0;                  // drinking water per inhabitant and per household, m³/a
+    double TWE = 0, TWa = 0;                      // drinking water per inhabitant and per household, m³/a
     double Abschreibung = 0, Zinsen = 0, Ref = 0; // capital cost and its two parts, Euro/a
-    double Schlamm = 0, SEK = 0, BK = 0;      // sludge m³/a, its disposal and the operating cost, Euro/a
-    double JK = 0, JKm3 = 0;                  // annual cost, Euro/a and Euro/m³
+    double Schlamm = 0, SEK = 0, BK = 0;          // sludge m³/a, its disposal and the operating cost, Euro/a
+    double JK = 0, JKm3 = 0;                      // annual cost, Euro/a and Euro/m³
 };

@@ -58,9 +58,9 @@ frmgroseKA::frmgroseKA(QWidget* parent) : QWidget(parent)
 
     // Results on the tooltip background; the verdict in black until the
     // first run colours it.
-    for (QLabel* l : {lblvorhReserveEW, lblvorhReserveProzent, lblzulReserveEW, lblAusbaugrößeGebührenfähig,
-                      lblKostenanteilBBNKDM, lblBei1, lblKostenanteilgebührenfähig, lblBei2,
-                      lblnichtGebührenfähigDM, lblNichtGebührenfähigProzent})
+    for (QLabel* l :
+         {lblvorhReserveEW, lblvorhReserveProzent, lblzulReserveEW, lblAusbaugrößeGebührenfähig, lblKostenanteilBBNKDM,
+          lblBei1, lblKostenanteilgebührenfähig, lblBei2, lblnichtGebührenfähigDM, lblNichtGebührenfähigProzent})
         aussehen::grund(l, QPalette::ToolTipBase);
 
     // Room for the longest verdict, and for every wrapped caption: with a
@@ -93,9 +93,8 @@ frmgroseKA::frmgroseKA(QWidget* parent) : QWidget(parent)
 QList<QWidget*> frmgroseKA::kostenzeilen() const
 {
     return {lblnichtGebührenfähigDM, lblNichtGebührenfähigProzent, Label1_11, Label1_13, Label2_0, Label2_1,
-            lblKostenanteilBBNKDM, lblKostenanteilgebührenfähig, lblBei1, lblBei2};
+            lblKostenanteilBBNKDM,   lblKostenanteilgebührenfähig, lblBei1,   lblBei2};
 }
-
 
 // The whole computation in its steps; a runtime error in any of them stops it
 // there, resets the inputs and tells the user.
@@ -248,10 +247,22 @@ void frmgroseKA::Beispiel_Click()
     Berechnung();
 }
 
-void frmgroseKA::Hinweise_Click() { erklaere<frmgroseKAInfo1>(); }
-void frmgroseKA::Verwendung_Click() { erklaere<frmGroseKAInfo5>(); }
-void frmgroseKA::Funktion_Click() { erklaere<frmgroseKAInfo2>(); }
-void frmgroseKA::Problemlösung_Click() { erklaere<frmGroseKAInfo3>(); }
+void frmgroseKA::Hinweise_Click()
+{
+    erklaere<frmgroseKAInfo1>();
+}
+void frmgroseKA::Verwendung_Click()
+{
+    erklaere<frmGroseKAInfo5>();
+}
+void frmgroseKA::Funktion_Click()
+{
+    erklaere<frmgroseKAInfo2>();
+}
+void frmgroseKA::Problemlösung_Click()
+{
+    erklaere<frmGroseKAInfo3>();
+}
 
 void frmgroseKA::Urteil_Click()
 {

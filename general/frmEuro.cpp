@@ -26,7 +26,10 @@ double wert(const QLineEdit* box)
 // Runs its handler whenever the watched control changes its size.
 class Groessenbeobachter : public QObject {
 public:
-    Groessenbeobachter(QWidget* w, std::function<void()> h) : QObject(w), m_h(std::move(h)) { w->installEventFilter(this); }
+    Groessenbeobachter(QWidget* w, std::function<void()> h) : QObject(w), m_h(std::move(h))
+    {
+        w->installEventFilter(this);
+    }
     bool eventFilter(QObject*, QEvent* e) override
     {
         if (e->type() == QEvent::Resize)
@@ -125,7 +128,8 @@ void frmEuro::Betrag(QLineEdit* box, const std::function<void()>& schritte)
         USTProzent->setEnabled(true);
         aussehen::farbe(USTProzent, QPalette::Base, QApplication::palette().color(QPalette::Base));
     }
-    fehlerblock(schritte, [box] { box->setText(QStringLiteral("0")); }, auf0);
+    fehlerblock(
+        schritte, [box] { box->setText(QStringLiteral("0")); }, auf0);
 }
 
 void frmEuro::NettoDM_KeyUp()

@@ -22,10 +22,15 @@ constexpr double pi = 3.1416;
 // shortcuts for copying, cutting, pasting, selecting and undoing.
 bool bearbeitung(const QKeyEvent* k)
 {
-    static const QKeySequence::StandardKey kuerzel[] = {
-        QKeySequence::Copy,          QKeySequence::Cut,         QKeySequence::Paste,
-        QKeySequence::SelectAll,     QKeySequence::Undo,        QKeySequence::Redo,
-        QKeySequence::Delete,        QKeySequence::DeleteEndOfWord, QKeySequence::DeleteStartOfWord};
+    static const QKeySequence::StandardKey kuerzel[] = {QKeySequence::Copy,
+                                                        QKeySequence::Cut,
+                                                        QKeySequence::Paste,
+                                                        QKeySequence::SelectAll,
+                                                        QKeySequence::Undo,
+                                                        QKeySequence::Redo,
+                                                        QKeySequence::Delete,
+                                                        QKeySequence::DeleteEndOfWord,
+                                                        QKeySequence::DeleteStartOfWord};
     if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab || k->key() == Qt::Key_Delete)
         return true;
     for (QKeySequence::StandardKey s : kuerzel)
@@ -80,7 +85,8 @@ void frmKreis::BerechnungZylinderhöhe()
 
 void frmKreis::rechne(QLineEdit* box, const std::function<void()>& schritte)
 {
-    ereignis::fehlerblock(schritte, [box] { box->setText(QStringLiteral("0")); }, texte::wertAuf0);
+    ereignis::fehlerblock(
+        schritte, [box] { box->setText(QStringLiteral("0")); }, texte::wertAuf0);
 }
 
 void frmKreis::txtDurchmesser_KeyUp()

@@ -45,7 +45,8 @@ void frmWinkel::Winkel(double bogen)
 
 void frmWinkel::rechne(const std::function<void()>& schritte)
 {
-    ereignis::fehlerblock(schritte, [] {}, QStringLiteral("Tippfehler - bitte eine Zahl eingeben"));
+    ereignis::fehlerblock(
+        schritte, [] {}, QStringLiteral("Tippfehler - bitte eine Zahl eingeben"));
 }
 
 void frmWinkel::ausserhalb()

@@ -22,8 +22,8 @@ frmGefaelle_gegeben::frmGefaelle_gegeben(QWidget* parent) : QWidget(parent)
     fenster::designLage(this);
     // The side calculation keeps its place once it is hidden, so that the
     // viscosity frame above it does not move.
-    for (QWidget* w : std::initializer_list<QWidget*>{txtHL, txtdeltaSohle, Label1_18, Label1_19, Label2, Shape2,
-                                                      Label8, Label7}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{txtHL, txtdeltaSohle, Label1_18, Label1_19, Label2, Shape2, Label8, Label7}) {
         QSizePolicy platz = w->sizePolicy();
         platz.setRetainSizeWhenHidden(true);
         w->setSizePolicy(platz);
@@ -212,8 +212,7 @@ void frmGefaelle_gegeben::txtdeltaSohle_KeyUp()
                 Geschwindigkeit();
             txti->setEnabled(false);
         },
-        [this] { txtdeltaSohle->setText(QStringLiteral("1")); },
-        texte::wertAuf1);
+        [this] { txtdeltaSohle->setText(QStringLiteral("1")); }, texte::wertAuf1);
 }
 
 void frmGefaelle_gegeben::txtHL_KeyUp()

@@ -26,9 +26,9 @@ struct Abflussbeiwert {
     bool zuerstInDieBox;
 };
 constexpr Abflussbeiwert abflussbeiwerte[] = {
-    {"Option1", 0.95, true},   {"Option2", 0.9, true},   {"Option3", 0.6, false}, {"Option4", 0.875, false},
-    {"Option5", 0.8, false},   {"Option6", 0.6, false},  {"Option7", 0.425, false}, {"Option8", 0.15, false},
-    {"Option9", 0.15, false},  {"Option10", 0.1, true},
+    {"Option1", 0.95, true},  {"Option2", 0.9, true},  {"Option3", 0.6, false},   {"Option4", 0.875, false},
+    {"Option5", 0.8, false},  {"Option6", 0.6, false}, {"Option7", 0.425, false}, {"Option8", 0.15, false},
+    {"Option9", 0.15, false}, {"Option10", 0.1, true},
 };
 
 // Rain frequencies: the smallest n of the range in each caption, which
@@ -38,7 +38,7 @@ struct Regenhaeufigkeit {
     double n;
 };
 constexpr Regenhaeufigkeit regenhaeufigkeiten[] = {
-    {"Option11", 0.5}, {"Option12", 1},    {"Option13", 0.2},  {"Option14", 0.2},
+    {"Option11", 0.5},  {"Option12", 1},    {"Option13", 0.2},  {"Option14", 0.2},
     {"Option15", 0.02}, {"Option16", 0.05}, {"Option17", 0.05}, {"Option18", 0.1},
 };
 } // namespace
@@ -56,8 +56,8 @@ frmRegenspende::frmRegenspende(QWidget* parent) : QWidget(parent)
     ereignis::click(Command2, [this] { Command2_Click(); });
     ereignis::mouseMove(Command3, [this] { Command3_MouseMove(); });
     // The window's own surface: the background and the drawn rectangles.
-    for (QWidget* flaeche : {Flaeche, Oben, static_cast<QWidget*>(Shape1), static_cast<QWidget*>(Shape2),
-                             static_cast<QWidget*>(Shape3)})
+    for (QWidget* flaeche :
+         {Flaeche, Oben, static_cast<QWidget*>(Shape1), static_cast<QWidget*>(Shape2), static_cast<QWidget*>(Shape3)})
         ereignis::mouseMoveFlaeche(flaeche, [this] { Form_MouseMove(); });
     for (const Abflussbeiwert& v : abflussbeiwerte)
         ereignis::click(findChild<QRadioButton*>(QString::fromLatin1(v.option)),
@@ -95,8 +95,8 @@ void frmRegenspende::Command1_Click()
             Jährlichkeit();
             Zeitbeiwert();
             if (!Regenrtn()) {
-                for (QLabel* l : {lblNiederschlag, lblRegensintensität, lblVR, lblNls, Label46, lblNm3h, lblVA,
-                                  lblQls, lblQm3h})
+                for (QLabel* l :
+                     {lblNiederschlag, lblRegensintensität, lblVR, lblNls, Label46, lblNm3h, lblVA, lblQls, lblQm3h})
                     l->clear();
                 return;
             }
@@ -110,8 +110,7 @@ void frmRegenspende::Command1_Click()
             lblPsi->setText(Psi.text());
         },
         // "Einga-befehler", with the hyphen: the title has always read so.
-        texte::wertAuf(QStringLiteral("0,1")), QStringLiteral("Einga-befehler"),
-        ereignis::Reihenfolge::MeldungZuerst);
+        texte::wertAuf(QStringLiteral("0,1")), QStringLiteral("Einga-befehler"), ereignis::Reihenfolge::MeldungZuerst);
 }
 
 // "andere Psi": no preset chosen any more, the coefficient is typed.

@@ -39,10 +39,10 @@ private:
     // Window-level values: texts as last read from their boxes, and the
     // unrounded results computed from them.
     Fensterwert r15, T, n, Am2, Psi;
-    double Tn = 0;  // return period, years
-    double phi = 0; // time factor
-    double rT = 0;  // rain yield rT(n), l/(s ha)
-    double Aha = 0; // area, ha
+    double Tn = 0;         // return period, years
+    double phi = 0;        // time factor
+    double rT = 0;         // rain yield rT(n), l/(s ha)
+    double Aha = 0;        // area, ha
     double h = 0, i = 0;   // rain depth (mm) and intensity (mm/min)
     double VR = 0, VA = 0; // rain and runoff volume, m³
 };

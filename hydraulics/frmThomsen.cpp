@@ -72,8 +72,8 @@ void frmThomsen::Label7_MouseMove()
 // The angle is reset after the message, the head before it.
 void frmThomsen::txtAlpha_Change()
 {
-    ereignis::fehlerblock([this] { Thomsen(); }, [this] { txtAlpha->setText(QStringLiteral("1")); },
-                          texte::wertAuf1, titel, ereignis::Reihenfolge::MeldungZuerst);
+    ereignis::fehlerblock([this] { Thomsen(); }, [this] { txtAlpha->setText(QStringLiteral("1")); }, texte::wertAuf1,
+                          titel, ereignis::Reihenfolge::MeldungZuerst);
 }
 
 void frmThomsen::txtÜberfallhöhe_Change()

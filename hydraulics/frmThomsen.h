@@ -25,8 +25,8 @@ private:
     void setzeHoehe(int hoehe);
 
     // Window-level values of the last computation.
-    double h = 0;     // head, m
-    double mu = 0;    // discharge coefficient
-    double alpha = 0; // half angle, radians
+    double h = 0;                          // head, m
+    double mu = 0;                         // discharge coefficient
+    double alpha = 0;                      // half angle, radians
     double Q = 0, Qls = 0, Qd = 0, Qh = 0; // m³/s, l/s, m³/d, m³/h
 };

@@ -52,7 +52,8 @@ frmhyAusfluss::frmhyAusfluss(QWidget* parent) : QWidget(parent)
 
 void frmhyAusfluss::ohneRuecksetzen(const ereignis::Handler& schritte)
 {
-    ereignis::fehlerblock(schritte, [] {}, texte::werteUnveraendert);
+    ereignis::fehlerblock(
+        schritte, [] {}, texte::werteUnveraendert);
 }
 
 // The coefficients 0,05 to 1,00 in steps of 0,05; 0,65 is chosen.
@@ -151,14 +152,14 @@ void frmhyAusfluss::Listmue_Click()
 
 void frmhyAusfluss::txtAnzahlSchächte_KeyUp()
 {
-    ereignis::fehlerblock([this] { AusflussjeZeit(); },
-                          [this] { txtAnzahlSchächte->setText(QStringLiteral("1")); }, texte::wertAuf1);
+    ereignis::fehlerblock([this] { AusflussjeZeit(); }, [this] { txtAnzahlSchächte->setText(QStringLiteral("1")); },
+                          texte::wertAuf1);
 }
 
 void frmhyAusfluss::txtAusflusszeit_KeyUp()
 {
-    ereignis::fehlerblock([this] { AusflussjeZeit(); },
-                          [this] { txtAusflusszeit->setText(QStringLiteral("1")); }, texte::wertAuf1);
+    ereignis::fehlerblock([this] { AusflussjeZeit(); }, [this] { txtAusflusszeit->setText(QStringLiteral("1")); },
+                          texte::wertAuf1);
 }
 
 void frmhyAusfluss::HScroll1_Change()

@@ -40,15 +40,15 @@ private:
     static void ohneRuecksetzen(const ereignis::Handler& schritte);
 
     // Window-level values, empty until first set.
-    Fensterwert n;      // count of openings: 1, or the text of txtAnzahl
-    Fensterwert d;      // diameter of one opening, m
-    Fensterwert A;      // total area, m²: computed, or the text of txtFläche
-    Fensterwert h;      // water column, m
-    Fensterwert mu;     // text of the chosen discharge coefficient
-    Fensterwert shafts; // text of txtAnzahlSchächte
-    Fensterwert t;      // text of txtAusflusszeit, min
-    double a1 = 0;      // area of one opening, m²
+    Fensterwert n;         // count of openings: 1, or the text of txtAnzahl
+    Fensterwert d;         // diameter of one opening, m
+    Fensterwert A;         // total area, m²: computed, or the text of txtFläche
+    Fensterwert h;         // water column, m
+    Fensterwert mu;        // text of the chosen discharge coefficient
+    Fensterwert shafts;    // text of txtAnzahlSchächte
+    Fensterwert t;         // text of txtAusflusszeit, min
+    double a1 = 0;         // area of one opening, m²
     double Q = 0, Qls = 0; // total outflow, m³/s and l/s
-    double q1 = 0;      // outflow of one opening, l/s
-    double V = 0;       // volume of all manholes over the time, m³
+    double q1 = 0;         // outflow of one opening, l/s
+    double V = 0;          // volume of all manholes over the time, m³
 };

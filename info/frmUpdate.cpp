@@ -40,7 +40,19 @@ frmUpdate::frmUpdate(QWidget* parent) : QWidget(parent)
     ereignis::click(Command6, [this] { Command6_Click(); });
 }
 
-void frmUpdate::Command1_Click() { OeffneLink(Link::EMail); }
-void frmUpdate::Command2_Click() { OeffneLink(Link::Newsletter); }
-void frmUpdate::Command5_Click() { OeffneLink(Link::Homepage); }
-void frmUpdate::Command6_Click() { OeffneLink(Link::Download); }
+void frmUpdate::Command1_Click()
+{
+    OeffneLink(Link::EMail);
+}
+void frmUpdate::Command2_Click()
+{
+    OeffneLink(Link::Newsletter);
+}
+void frmUpdate::Command5_Click()
+{
+    OeffneLink(Link::Homepage);
+}
+void frmUpdate::Command6_Click()
+{
+    OeffneLink(Link::Download);
+}

@@ -127,9 +127,8 @@ void warteGezeigt(const QList<QWidget*>& fenster)
     Uhr u;
     u.start();
     auto alle = [&] {
-        return std::all_of(fenster.begin(), fenster.end(), [](QWidget* w) {
-            return w->windowHandle() && w->windowHandle()->isExposed();
-        });
+        return std::all_of(fenster.begin(), fenster.end(),
+                           [](QWidget* w) { return w->windowHandle() && w->windowHandle()->isExposed(); });
     };
     while (!alle() && u.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -217,8 +216,8 @@ private:
     }
     uint32_t pidVon(xcb_window_t w)
     {
-        xcb_get_property_reply_t* r = xcb_get_property_reply(
-            m_c, xcb_get_property(m_c, 0, w, m_pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr);
+        xcb_get_property_reply_t* r =
+            xcb_get_property_reply(m_c, xcb_get_property(m_c, 0, w, m_pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr);
         uint32_t pid = 0;
         if (r && xcb_get_property_value_length(r) == 4)
             std::memcpy(&pid, xcb_get_property_value(r), 4);
@@ -547,8 +546,7 @@ int main(int argc, char* argv[])
         std::fputs("kelmo_bench: a window was never mapped\n", stderr);
         return 1;
     }
-    zeilen.push_back({"start to mapped main window (median of 9)", median(startK), median(startG), "ms", 1.2,
-                      true});
+    zeilen.push_back({"start to mapped main window (median of 9)", median(startK), median(startG), "ms", 1.2, true});
 
     dienstePlatzieren();
 
@@ -569,8 +567,8 @@ int main(int argc, char* argv[])
         std::fputs("kelmo_bench: no menu item opened a window\n", stderr);
         return 1;
     }
-    zeilen.push_back({"window from the menu, median of " + std::to_string(o.zeiten.size()) + " items",
-                      median(o.zeiten), median(g.zeiten), "ms", 20, false});
+    zeilen.push_back({"window from the menu, median of " + std::to_string(o.zeiten.size()) + " items", median(o.zeiten),
+                      median(g.zeiten), "ms", 20, false});
     zeilen.push_back({"window from the menu, worst item (" + o.schlechteste.fenster.toStdString() + ")",
                       o.schlechteste.ms, g.schlechteste.ms, "ms", 20, false});
 
@@ -609,8 +607,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     zeilen.push_back({"key release to results, pipe flow (median)", lr.median, lg.median, "ms", 1, false});
-    zeilen.push_back({"key release to results, pipe flow (worst)", lr.schlechteste, lg.schlechteste, "ms", 1,
-                      false});
+    zeilen.push_back({"key release to results, pipe flow (worst)", lr.schlechteste, lg.schlechteste, "ms", 1, false});
     zeilen.push_back({"key release to results, VAT (median)", le.median, lg.median, "ms", 1, false});
     zeilen.push_back({"key release to results, VAT (worst)", le.schlechteste, lg.schlechteste, "ms", 1, false});
 
@@ -620,8 +617,8 @@ int main(int argc, char* argv[])
     volatile double senke = 0;
     const double nackteZeit = mittlereZeit(21, [&] { senke = nackteSuche(1e9, 1.31e-6, 0.1, 0.0015); });
     (void)senke;
-    zeilen.push_back({"slope search, " + std::to_string(schritte) + " steps (median of 21)", suche, nackteZeit,
-                      "ms", 20, false});
+    zeilen.push_back(
+        {"slope search, " + std::to_string(schritte) + " steps (median of 21)", suche, nackteZeit, "ms", 20, false});
 
     delete start;
     QCoreApplication::processEvents();

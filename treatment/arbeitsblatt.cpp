@@ -122,8 +122,7 @@ struct Arbeitsblatt::Impl {
             b = abs_range_t(std::get<ixion::address_t>(r.value).to_abs(abs_address_t(0, 0, 0)));
         else if (r.type == ixion::formula_name_t::range_reference)
             b = std::get<ixion::range_t>(r.value).to_abs(abs_address_t(0, 0, 0));
-        if (!b.valid() || b.first.row < 0 || b.first.column < 0 || b.last.row >= zeilen
-            || b.last.column >= spalten)
+        if (!b.valid() || b.first.row < 0 || b.first.column < 0 || b.last.row >= zeilen || b.last.column >= spalten)
             throw std::invalid_argument("keine Zelle des Arbeitsblatts: " + n.toStdString());
         return b;
     }
@@ -161,7 +160,8 @@ struct Arbeitsblatt::Impl {
         switch (cx.get_celltype(pos)) {
         case ixion::celltype_t::numeric: return zahlwert(cx.get_numeric_value(pos));
         case ixion::celltype_t::boolean: return zahlwert(cx.get_boolean_value(pos) ? 1 : 0);
-        case ixion::celltype_t::string: return {Art::Text, 0, QString::fromStdString(std::string(cx.get_string_value(pos)))};
+        case ixion::celltype_t::string:
+            return {Art::Text, 0, QString::fromStdString(std::string(cx.get_string_value(pos)))};
         default: return {};
         }
     }
@@ -271,13 +271,13 @@ void Arbeitsblatt::format(const char* bereich, Format f)
 
 void Arbeitsblatt::markiereUeber(const char* bereich, double grenze)
 {
-    d->markierungen.push_back({d->bereich(QString::fromLatin1(bereich)), grenze, abs_address_t(abs_address_t::invalid)});
+    d->markierungen.push_back(
+        {d->bereich(QString::fromLatin1(bereich)), grenze, abs_address_t(abs_address_t::invalid)});
 }
 
 void Arbeitsblatt::markiereUeber(const char* bereich, const char* grenzzelle)
 {
-    d->markierungen.push_back(
-        {d->bereich(QString::fromLatin1(bereich)), 0, d->zelle(QString::fromLatin1(grenzzelle))});
+    d->markierungen.push_back({d->bereich(QString::fromLatin1(bereich)), 0, d->zelle(QString::fromLatin1(grenzzelle))});
 }
 
 void Arbeitsblatt::zeige(const char* bereich)

@@ -16,9 +16,7 @@ using Art = Arbeitsblatt::Wert::Art;
 Blattmodell::Blattmodell(std::unique_ptr<Arbeitsblatt> blatt, QObject* parent)
     : QAbstractTableModel(parent), m_blatt(std::move(blatt)), m_ausschnitt(m_blatt->ausschnitt())
 {
-    m_blatt->beiAenderung([this] {
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-    });
+    m_blatt->beiAenderung([this] { emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1)); });
 }
 
 int Blattmodell::rowCount(const QModelIndex& eltern) const

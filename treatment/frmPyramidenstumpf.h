@@ -43,12 +43,12 @@ private:
     double grad = 0;
     double pi = 0;
 
-    double t = 0, f = 0, H = 0;  // water depth, freeboard, total depth
-    double p = 0, pw = 0;        // embankment projections over H and over t
-    double s = 0, sw = 0;        // embankment lengths over H and over t
-    double L = 0, B = 0;         // floor length and width
-    double Lo = 0, Bo = 0;       // crest
-    double Lw = 0, Bw = 0;       // water surface
+    double t = 0, f = 0, H = 0;           // water depth, freeboard, total depth
+    double p = 0, pw = 0;                 // embankment projections over H and over t
+    double s = 0, sw = 0;                 // embankment lengths over H and over t
+    double L = 0, B = 0;                  // floor length and width
+    double Lo = 0, Bo = 0;                // crest
+    double Lw = 0, Bw = 0;                // water surface
     double V1 = 0, V2 = 0, V3 = 0, V = 0; // gross volume: floor block, side prisms, corners
     double N1 = 0, N2 = 0, N3 = 0, N = 0; // usable volume, the same parts
     double AL = 0, AB = 0, AS = 0;        // side faces: one long, one end, all four

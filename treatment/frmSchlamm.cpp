@@ -94,8 +94,7 @@ void frmSchlamm::fSVm3d()
 void frmSchlamm::rechne(void (frmSchlamm::*rechnung)(), QLineEdit* box, const QString& ruecksetzText)
 {
     ereignis::fehlerblock([this, rechnung] { (this->*rechnung)(); },
-                          [box, ruecksetzText] { box->setText(ruecksetzText); },
-                          texte::wertZurueck);
+                          [box, ruecksetzText] { box->setText(ruecksetzText); }, texte::wertZurueck);
 }
 
 void frmSchlamm::txtEW_KeyUp()

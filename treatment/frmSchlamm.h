@@ -28,10 +28,10 @@ private:
     void rechne(void (frmSchlamm::*rechnung)(), QLineEdit* box, const QString& ruecksetzText);
 
     // Working values of the last computation.
-    double E = 0;  // population equivalents in thousands
-    double g = 0;  // dry solids per population equivalent and day, g
-    double TS = 0; // dry solids content, %
-    double d = 0;  // days of operation per year
+    double E = 0;                  // population equivalents in thousands
+    double g = 0;                  // dry solids per population equivalent and day, g
+    double TS = 0;                 // dry solids content, %
+    double d = 0;                  // days of operation per year
     double Mh = 0, Md = 0, Ma = 0; // dry mass per hour (kg), day (t), year (t)
     double Vh = 0, Vd = 0, Va = 0; // sludge volume per hour, day, year (m³)
     double T = 0, V = 0;           // dry mass (t/d) and volume (m³/d) typed

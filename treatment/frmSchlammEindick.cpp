@@ -36,10 +36,10 @@ frmSchlammEindick::frmSchlammEindick(QWidget* parent) : QWidget(parent)
     // The groups that show up later keep their place while hidden, so that
     // the table does not move when they appear.
     for (QWidget* w : std::initializer_list<QWidget*>{
-             Shape1_2, Label2_7, txtTS, cmdTS, lblSVm3h, Label2_8, txtSVm3d, Label2_9, lblSVm3a, Label2_10,
-             Shape1_3, Label2_11, Label2_12, txtentTS, Label3, Label1, lblentm3h, lblwasm3h, Label2_13,
-             lblentm3d, lblwasm3d, Label2_14, lblentm3a, lblwasm3a, Label2_15, Reduzierung, Label2_16,
-             lblSVred, Label2_17}) {
+             Shape1_2,  Label2_7,    txtTS,     cmdTS,     lblSVm3h,  Label2_8,  txtSVm3d,  Label2_9,
+             lblSVm3a,  Label2_10,   Shape1_3,  Label2_11, Label2_12, txtentTS,  Label3,    Label1,
+             lblentm3h, lblwasm3h,   Label2_13, lblentm3d, lblwasm3d, Label2_14, lblentm3a, lblwasm3a,
+             Label2_15, Reduzierung, Label2_16, lblSVred,  Label2_17}) {
         QSizePolicy p = w->sizePolicy();
         p.setRetainSizeWhenHidden(true);
         w->setSizePolicy(p);
@@ -53,13 +53,12 @@ frmSchlammEindick::frmSchlammEindick(QWidget* parent) : QWidget(parent)
         for (int r = 1; r < 5; ++r)
             g->setRowMinimumHeight(r, zeile);
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             txtEW, txtgEd, txtda, txtTMtd, lblTMkgh, lblTMta, txtTS, txtSVm3d, lblSVm3h, lblSVm3a, txtentTS,
-             Label3, lblentm3h, lblentm3d, lblentm3a, lblwasm3h, lblwasm3d, lblwasm3a, lblSVred})
+    for (QWidget* w : std::initializer_list<QWidget*>{txtEW, txtgEd, txtda, txtTMtd, lblTMkgh, lblTMta, txtTS, txtSVm3d,
+                                                      lblSVm3h, lblSVm3a, txtentTS, Label3, lblentm3h, lblentm3d,
+                                                      lblentm3a, lblwasm3h, lblwasm3d, lblwasm3a, lblSVred})
         w->setFixedWidth(twips(1005));
     for (QWidget* w : std::initializer_list<QWidget*>{lblTMkgh, lblTMta, lblSVm3h, lblSVm3a, Label3, lblentm3h,
-                                                      lblentm3d, lblentm3a, lblwasm3h, lblwasm3d, lblwasm3a,
-                                                      lblSVred})
+                                                      lblentm3d, lblentm3a, lblwasm3h, lblwasm3d, lblwasm3a, lblSVred})
         w->setFixedHeight(zeile);
     gridFlaeche->setContentsMargins(twips(120), twips(90), twips(120), twips(90));
     gridFlaeche->setSizeConstraint(QLayout::SetFixedSize);
@@ -170,8 +169,8 @@ void frmSchlammEindick::Vorentvisible()
 
 void frmSchlammEindick::entVisible()
 {
-    zeige({Label2_13, Label2_14, Label2_15, Label2_11, Label2_12, Label2_16, lblentm3h, lblentm3d, lblentm3a,
-           lblwasm3h, lblwasm3d, lblwasm3a, txtentTS, Label2_17, lblSVred, Shape1_3, Reduzierung, Label1, Label3});
+    zeige({Label2_13, Label2_14, Label2_15, Label2_11, Label2_12, Label2_16, lblentm3h, lblentm3d, lblentm3a, lblwasm3h,
+           lblwasm3d, lblwasm3a, txtentTS, Label2_17, lblSVred, Shape1_3, Reduzierung, Label1, Label3});
 }
 
 // Enter in the content box or its button. The target content is tested as

@@ -39,9 +39,9 @@ private:
 
     // The working values between events: a value taken from a box follows
     // later edits of that box, a computed one keeps its number.
-    Fensterwert EW, gEd, da, TS;          // population, g/(E·d), days per year, % TS before
-    Fensterwert TMtd, TMkgh, TMta;        // dry mass t/d, kg/h, t/a
-    Fensterwert SVm3h, SVm3d, SVm3a;      // sludge volume before treatment
-    Fensterwert entTS;                    // target % TS
-    Fensterwert entm3h, entm3d, entm3a;   // sludge volume after treatment
+    Fensterwert EW, gEd, da, TS;        // population, g/(E·d), days per year, % TS before
+    Fensterwert TMtd, TMkgh, TMta;      // dry mass t/d, kg/h, t/a
+    Fensterwert SVm3h, SVm3d, SVm3a;    // sludge volume before treatment
+    Fensterwert entTS;                  // target % TS
+    Fensterwert entm3h, entm3d, entm3a; // sludge volume after treatment
 };

@@ -36,8 +36,8 @@ frmSchlammStart::frmSchlammStart(QWidget* parent) : QWidget(parent)
     setupUi(this);
     resize(twips(4200, 4140));
     move(twips(255), twips(4860));
-    Text1->setPlainText(QStringLiteral("Datenquelle:\n") + handbuch::autoren + u'\n' + handbuch::titel +
-                        QStringLiteral("\n27. Auflage , 1990, Seite 242-243\n"));
+    Text1->setPlainText(QStringLiteral("Datenquelle:\n") + handbuch::autoren + u'\n' + handbuch::titel
+                        + QStringLiteral("\n27. Auflage , 1990, Seite 242-243\n"));
 
     ereignis::click(Option1, [this] { Option1_Click(); });
     ereignis::click(Option2, [this] { Option2_Click(); });
@@ -46,8 +46,23 @@ frmSchlammStart::frmSchlammStart(QWidget* parent) : QWidget(parent)
     ereignis::click(Option5, [this] { Option5_Click(); });
 }
 
-void frmSchlammStart::Option1_Click() { waehle<frmSchlammA>(); }
-void frmSchlammStart::Option2_Click() { waehle<frmSchlammB>(); }
-void frmSchlammStart::Option3_Click() { waehle<frmSchlammC>(); }
-void frmSchlammStart::Option4_Click() { waehle<frmSchlammD>(); }
-void frmSchlammStart::Option5_Click() { waehle<frmSchlamm>(); }
+void frmSchlammStart::Option1_Click()
+{
+    waehle<frmSchlammA>();
+}
+void frmSchlammStart::Option2_Click()
+{
+    waehle<frmSchlammB>();
+}
+void frmSchlammStart::Option3_Click()
+{
+    waehle<frmSchlammC>();
+}
+void frmSchlammStart::Option4_Click()
+{
+    waehle<frmSchlammD>();
+}
+void frmSchlammStart::Option5_Click()
+{
+    waehle<frmSchlamm>();
+}

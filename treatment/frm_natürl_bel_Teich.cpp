@@ -45,8 +45,8 @@ frm_natürl_bel_Teich::frm_natürl_bel_Teich(QWidget* parent) : QWidget(parent)
 
     ereignis::change(HScroll1, [this] { HScroll1_Change(); });
     ereignis::change(HScroll2, [this] { HScroll2_Change(); });
-    for (QLineEdit* box : {txtÜW, txtE, txtspezifischeAbwassermenge, txtFremdwasser, txtEGWBiologie,
-                           txtAnzahlTeiche, txtTeichtiefe})
+    for (QLineEdit* box :
+         {txtÜW, txtE, txtspezifischeAbwassermenge, txtFremdwasser, txtEGWBiologie, txtAnzahlTeiche, txtTeichtiefe})
         ereignis::keyUp(box, [this] { Eingabe_KeyUp(); });
     const std::pair<QRadioButton*, double> optionen[] = {{Option1, 13}, {Option2, 8}, {Option3, 15}, {Option4, 10}};
     for (const auto& [option, flaeche] : optionen)
@@ -81,12 +81,14 @@ void frm_natürl_bel_Teich::seite1Zuruecksetzen()
 
 void frm_natürl_bel_Teich::seite1Fehlerblock(const std::function<void()>& schritte)
 {
-    ereignis::fehlerblock(schritte, [this] { seite1Zuruecksetzen(); }, texte::werteZurueck);
+    ereignis::fehlerblock(
+        schritte, [this] { seite1Zuruecksetzen(); }, texte::werteZurueck);
 }
 
 void frm_natürl_bel_Teich::seite2Fehlerblock(const std::function<void()>& schritte)
 {
-    ereignis::fehlerblock(schritte, [this] { txtDWA_EW->setText(QStringLiteral("500")); }, texte::werteZurueck);
+    ereignis::fehlerblock(
+        schritte, [this] { txtDWA_EW->setText(QStringLiteral("500")); }, texte::werteZurueck);
 }
 
 void frm_natürl_bel_Teich::HScroll1_Change()

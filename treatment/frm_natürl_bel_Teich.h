@@ -47,9 +47,9 @@ private:
     Fensterwert UeW, E, q, QF, g, n, Tiefe;
     // Volumetric loading and water temperature; empty until a page-1 bar moves.
     Fensterwert BR, T;
-    double Qs = 0, Qd = 0, L = 0, S0 = 0;           // flows (m³/d), load (kg/d), inflow BOD5 (mg/l)
-    double tStern = 0, V = 0, A = 0, BA = 0;       // detention time (d), volume, surface, m² per inhabitant
-    double K1 = 0, S = 0, Reserve = 0;             // 1/d, effluent BOD5 (mg/l), %
+    double Qs = 0, Qd = 0, L = 0, S0 = 0;    // flows (m³/d), load (kg/d), inflow BOD5 (mg/l)
+    double tStern = 0, V = 0, A = 0, BA = 0; // detention time (d), volume, surface, m² per inhabitant
+    double K1 = 0, S = 0, Reserve = 0;       // 1/d, effluent BOD5 (mg/l), %
     // Sizing by area: m² per inhabitant (empty until an option is chosen),
     // safety factor, water-surface area and the depth bar's value.
     Fensterwert Flaechenbedarf;

@@ -29,8 +29,7 @@ void K1Diagramm::paintEvent(QPaintEvent*)
     const QFontMetrics fm(font());
     const int zeile = fm.height();
     const QRectF feld(fm.horizontalAdvance(QStringLiteral("0,300")) + 3 * zeile, 2.5 * zeile,
-                      width() - fm.horizontalAdvance(QStringLiteral("0,300")) - 5 * zeile,
-                      height() - 6 * zeile);
+                      width() - fm.horizontalAdvance(QStringLiteral("0,300")) - 5 * zeile, height() - 6 * zeile);
     if (feld.width() < 50 || feld.height() < 50)
         return;
     const auto x = [&](double t) { return feld.left() + (t - tVon) / (tBis - tVon) * feld.width(); };

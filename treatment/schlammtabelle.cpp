@@ -12,8 +12,7 @@ void uebernimmSchlammdaten(int gEd, double ts)
     schlamm->txtTS->setText(zahlText(ts));
 }
 
-void verbindeZeilen(std::initializer_list<Schlammzeile> zeilen,
-                    const std::function<void(int, double)>& klick)
+void verbindeZeilen(std::initializer_list<Schlammzeile> zeilen, const std::function<void(int, double)>& klick)
 {
     for (const Schlammzeile& z : zeilen)
         ereignis::click(z.zeile, [klick, z] { klick(z.gEd, z.ts); });

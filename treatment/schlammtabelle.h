@@ -19,5 +19,4 @@ struct Schlammzeile {
 };
 
 // Makes every row of a page run its click handler with the row's values.
-void verbindeZeilen(std::initializer_list<Schlammzeile> zeilen,
-                    const std::function<void(int gEd, double ts)>& klick);
+void verbindeZeilen(std::initializer_list<Schlammzeile> zeilen, const std::function<void(int gEd, double ts)>& klick);

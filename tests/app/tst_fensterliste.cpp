@@ -49,14 +49,43 @@ private slots:
     void alleFensterBekannt()
     {
         delete neuesHauptfenster();
-        const QStringList alle = {
-            "frmAutor", "frmBSB", "frmBodendruck", "frmCs", "frmEW", "frmEnergiePW", "frmEnergiePWInfo",
-            "frmEuro", "frmGefaelle_gegeben", "frmGefaelle_gesucht", "frmGroseKAInfo3", "frmGroseKAInfo5",
-            "frmIndex", "frmIndexInfo", "frmJKKKA", "frmKreis", "frmNagel", "frmNutzungsrechte",
-            "frmPyramidenstumpf", "frmRegenspende", "frmSchlamm", "frmSchlammA", "frmSchlammB", "frmSchlammC",
-            "frmSchlammD", "frmSchlammEindick", "frmSchlammStart", "frmThomsen", "frmUpdate", "frmVersion",
-            "frmWinkel", "frm_natürl_bel_Teich", "frmgewährleistung", "frmgroseKA", "frmgroseKAInfo1",
-            "frmgroseKAInfo2", "frmhyAusfluss"};
+        const QStringList alle = {"frmAutor",
+                                  "frmBSB",
+                                  "frmBodendruck",
+                                  "frmCs",
+                                  "frmEW",
+                                  "frmEnergiePW",
+                                  "frmEnergiePWInfo",
+                                  "frmEuro",
+                                  "frmGefaelle_gegeben",
+                                  "frmGefaelle_gesucht",
+                                  "frmGroseKAInfo3",
+                                  "frmGroseKAInfo5",
+                                  "frmIndex",
+                                  "frmIndexInfo",
+                                  "frmJKKKA",
+                                  "frmKreis",
+                                  "frmNagel",
+                                  "frmNutzungsrechte",
+                                  "frmPyramidenstumpf",
+                                  "frmRegenspende",
+                                  "frmSchlamm",
+                                  "frmSchlammA",
+                                  "frmSchlammB",
+                                  "frmSchlammC",
+                                  "frmSchlammD",
+                                  "frmSchlammEindick",
+                                  "frmSchlammStart",
+                                  "frmThomsen",
+                                  "frmUpdate",
+                                  "frmVersion",
+                                  "frmWinkel",
+                                  "frm_natürl_bel_Teich",
+                                  "frmgewährleistung",
+                                  "frmgroseKA",
+                                  "frmgroseKAInfo1",
+                                  "frmgroseKAInfo2",
+                                  "frmhyAusfluss"};
         QCOMPARE(fenster::namen(), alle);
     }
 };

@@ -26,9 +26,9 @@ const QStringList schliessliste = {
     "frmPyramidenstumpf"};
 
 // Windows that every menu command leaves open.
-const QStringList bleiben = {"frmhyAusfluss", "frmBodendruck", "frmGefaelle_gegeben",
+const QStringList bleiben = {"frmhyAusfluss",       "frmBodendruck",        "frmGefaelle_gegeben",
                              "frmGefaelle_gesucht", "frm_natürl_bel_Teich", "frmCs",
-                             "frmNutzungsrechte", "frmGroseKAInfo3", "frmIndexInfo"};
+                             "frmNutzungsrechte",   "frmGroseKAInfo3",      "frmIndexInfo"};
 
 // Records the order in which windows are hidden.
 class Versteckt : public QObject {
@@ -105,25 +105,49 @@ private slots:
         QVERIFY(haupt->height() <= haupt->menuBar()->height() + 2);
         QStringList zeilen;
         sammle(haupt->menuBar()->actions(), 1, zeilen);
-        const QStringList erwartet = {
-            "1|Abwasserbehandlung|Abwasserbehandlung", "2|Einwohnergleichwert|Einwohnergleichwert",
-            "2|Teiche|Teiche", "3|natürlich belüftet|natürlichTeiche", "3|Konstruktion|KOnstruktion",
-            "1|Technik|Technik", "2|Hydraulik|kanhy", "3|Gefälle gegeben|Gefällegegeben",
-            "3|Gefälle gesucht|Gefällegesucht", "3|Thomsen|Thomsen", "3|Ausfluss|Bodenausfluss",
-            "3|Bodendruckkraft|Bodendruck", "2|Regen und Regenabfluß|Regen",
-            "2|Sauerstoffsättigung|Sauerstoffsättigung", "2|Abwasserlast|Abwasserlast",
-            "2|Schlammengen nach eigenen Daten|Schlamm1", "2|Schlammengen nach Imhoff|Schlamm2",
-            "2|Schlammentwässerung|Entwässerung", "2|Kupplungsleistung Pumpen|LeistungPumpen",
-            "1|Kosten|Kosten", "2|Preisbasis 2003|Hochrechnung_2003", "2|Zu grosse KA?|Überbemessung",
-            "2|Energiekosten Pumpen|EnergiekostenPumpen", "2|Kleinkläranlagen|KKA",
-            "1|Sonstiges|Sonstiges", "2|Kreis + Zylinder|Kreis", "2|Pyramidenstumpf|Pyramidenstumpf",
-            "2|Miezekatze|Katze", "2|Humor - Internet|Humor", "1|Umsatzsteuer|Umsatzsteuer",
-            "1|Problemlösung|Problemlösung", "1|Internetverbindungen|internet",
-            "2|Homepage des Instituts|Homepage", "2|Newsletter bestellen|Newsletter",
-            "2|Programme download|download", "2|e-Mail an das  Institut|e_mail",
-            "2|Abwasserkosten 2003|Abwasserkosten", "1|Rechte|Rechte",
-            "2|Nutzungsfreigabe|Nutzungsrechte", "2|Gewährleistung|Gewährleistung",
-            "2|Urheberrechte|Urheberrechte", "1|Update|Updatemnu", "1|Version|Version"};
+        const QStringList erwartet = {"1|Abwasserbehandlung|Abwasserbehandlung",
+                                      "2|Einwohnergleichwert|Einwohnergleichwert",
+                                      "2|Teiche|Teiche",
+                                      "3|natürlich belüftet|natürlichTeiche",
+                                      "3|Konstruktion|KOnstruktion",
+                                      "1|Technik|Technik",
+                                      "2|Hydraulik|kanhy",
+                                      "3|Gefälle gegeben|Gefällegegeben",
+                                      "3|Gefälle gesucht|Gefällegesucht",
+                                      "3|Thomsen|Thomsen",
+                                      "3|Ausfluss|Bodenausfluss",
+                                      "3|Bodendruckkraft|Bodendruck",
+                                      "2|Regen und Regenabfluß|Regen",
+                                      "2|Sauerstoffsättigung|Sauerstoffsättigung",
+                                      "2|Abwasserlast|Abwasserlast",
+                                      "2|Schlammengen nach eigenen Daten|Schlamm1",
+                                      "2|Schlammengen nach Imhoff|Schlamm2",
+                                      "2|Schlammentwässerung|Entwässerung",
+                                      "2|Kupplungsleistung Pumpen|LeistungPumpen",
+                                      "1|Kosten|Kosten",
+                                      "2|Preisbasis 2003|Hochrechnung_2003",
+                                      "2|Zu grosse KA?|Überbemessung",
+                                      "2|Energiekosten Pumpen|EnergiekostenPumpen",
+                                      "2|Kleinkläranlagen|KKA",
+                                      "1|Sonstiges|Sonstiges",
+                                      "2|Kreis + Zylinder|Kreis",
+                                      "2|Pyramidenstumpf|Pyramidenstumpf",
+                                      "2|Miezekatze|Katze",
+                                      "2|Humor - Internet|Humor",
+                                      "1|Umsatzsteuer|Umsatzsteuer",
+                                      "1|Problemlösung|Problemlösung",
+                                      "1|Internetverbindungen|internet",
+                                      "2|Homepage des Instituts|Homepage",
+                                      "2|Newsletter bestellen|Newsletter",
+                                      "2|Programme download|download",
+                                      "2|e-Mail an das  Institut|e_mail",
+                                      "2|Abwasserkosten 2003|Abwasserkosten",
+                                      "1|Rechte|Rechte",
+                                      "2|Nutzungsfreigabe|Nutzungsrechte",
+                                      "2|Gewährleistung|Gewährleistung",
+                                      "2|Urheberrechte|Urheberrechte",
+                                      "1|Update|Updatemnu",
+                                      "1|Version|Version"};
         QCOMPARE(zeilen, erwartet);
         for (QAction* a : haupt->findChildren<QAction*>()) {
             QVERIFY(a->shortcut().isEmpty());
@@ -137,19 +161,33 @@ private slots:
     {
         QTest::addColumn<QString>("punkt");
         QTest::addColumn<QString>("fenster");
-        const QList<QPair<const char*, const char*>> punkte = {
-            {"Einwohnergleichwert", "frmEW"}, {"natürlichTeiche", "frm_natürl_bel_Teich"},
-            {"KOnstruktion", "frmPyramidenstumpf"}, {"Gefällegegeben", "frmGefaelle_gegeben"},
-            {"Gefällegesucht", "frmGefaelle_gesucht"}, {"Thomsen", "frmThomsen"},
-            {"Bodenausfluss", "frmhyAusfluss"}, {"Bodendruck", "frmBodendruck"},
-            {"Regen", "frmRegenspende"}, {"Sauerstoffsättigung", "frmCs"}, {"Abwasserlast", "frmEW"},
-            {"Schlamm1", "frmSchlamm"}, {"Entwässerung", "frmSchlammEindick"},
-            {"LeistungPumpen", "frmEnergiePW"}, {"Hochrechnung_2003", "frmIndex"},
-            {"Überbemessung", "frmgroseKA"}, {"EnergiekostenPumpen", "frmEnergiePW"},
-            {"KKA", "frmJKKKA"}, {"Kreis", "frmKreis"}, {"Pyramidenstumpf", "frmPyramidenstumpf"},
-            {"Katze", "frmAutor"}, {"Umsatzsteuer", "frmEuro"}, {"Problemlösung", "frmNagel"},
-            {"Nutzungsrechte", "frmNutzungsrechte"}, {"Gewährleistung", "frmgewährleistung"},
-            {"Updatemnu", "frmUpdate"}, {"Version", "frmVersion"}};
+        const QList<QPair<const char*, const char*>> punkte = {{"Einwohnergleichwert", "frmEW"},
+                                                               {"natürlichTeiche", "frm_natürl_bel_Teich"},
+                                                               {"KOnstruktion", "frmPyramidenstumpf"},
+                                                               {"Gefällegegeben", "frmGefaelle_gegeben"},
+                                                               {"Gefällegesucht", "frmGefaelle_gesucht"},
+                                                               {"Thomsen", "frmThomsen"},
+                                                               {"Bodenausfluss", "frmhyAusfluss"},
+                                                               {"Bodendruck", "frmBodendruck"},
+                                                               {"Regen", "frmRegenspende"},
+                                                               {"Sauerstoffsättigung", "frmCs"},
+                                                               {"Abwasserlast", "frmEW"},
+                                                               {"Schlamm1", "frmSchlamm"},
+                                                               {"Entwässerung", "frmSchlammEindick"},
+                                                               {"LeistungPumpen", "frmEnergiePW"},
+                                                               {"Hochrechnung_2003", "frmIndex"},
+                                                               {"Überbemessung", "frmgroseKA"},
+                                                               {"EnergiekostenPumpen", "frmEnergiePW"},
+                                                               {"KKA", "frmJKKKA"},
+                                                               {"Kreis", "frmKreis"},
+                                                               {"Pyramidenstumpf", "frmPyramidenstumpf"},
+                                                               {"Katze", "frmAutor"},
+                                                               {"Umsatzsteuer", "frmEuro"},
+                                                               {"Problemlösung", "frmNagel"},
+                                                               {"Nutzungsrechte", "frmNutzungsrechte"},
+                                                               {"Gewährleistung", "frmgewährleistung"},
+                                                               {"Updatemnu", "frmUpdate"},
+                                                               {"Version", "frmVersion"}};
         for (const auto& [p, f] : punkte)
             QTest::newRow(p) << QString::fromUtf8(p) << QString::fromUtf8(f);
     }
@@ -191,13 +229,20 @@ private slots:
     {
         QTest::addColumn<QString>("punkt");
         QTest::addColumn<QString>("link");
-        QTest::newRow("Humor") << "Humor" << "https://www.humor.example/";
-        QTest::newRow("Homepage") << "Homepage" << "https://www.dorvent.example/";
-        QTest::newRow("Newsletter") << "Newsletter" << "https://www.dorvent.example/newsletter/";
-        QTest::newRow("download") << "download" << "https://www.dorvent.example/download/";
-        QTest::newRow("e_mail") << "e_mail" << "mailto: institut@dorvent.example";
-        QTest::newRow("Abwasserkosten") << "Abwasserkosten" << "https://www.dorvent.example/abwasserkosten-2003/";
-        QTest::newRow("Urheberrechte") << "Urheberrechte" << "https://www.dorvent.example/";
+        QTest::newRow("Humor") << "Humor"
+                               << "https://www.humor.example/";
+        QTest::newRow("Homepage") << "Homepage"
+                                  << "https://www.dorvent.example/";
+        QTest::newRow("Newsletter") << "Newsletter"
+                                    << "https://www.dorvent.example/newsletter/";
+        QTest::newRow("download") << "download"
+                                  << "https://www.dorvent.example/download/";
+        QTest::newRow("e_mail") << "e_mail"
+                                << "mailto: institut@dorvent.example";
+        QTest::newRow("Abwasserkosten") << "Abwasserkosten"
+                                        << "https://www.dorvent.example/abwasserkosten-2003/";
+        QTest::newRow("Urheberrechte") << "Urheberrechte"
+                                       << "https://www.dorvent.example/";
     }
     void links()
     {

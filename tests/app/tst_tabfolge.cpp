@@ -190,11 +190,16 @@ private slots:
         QTest::addColumn<QString>("fenstername");
         QTest::addColumn<QString>("steuerelement");
         QTest::addColumn<int>("taste");
-        QTest::newRow("Regenspende") << "frmRegenspende" << "Command1" << int(Qt::Key_Return);
-        QTest::newRow("Kleinkläranlagen") << "frmJKKKA" << "Command1" << int(Qt::Key_Return);
-        QTest::newRow("Kleinkläranlagen, Ziffernblock") << "frmJKKKA" << "Command1" << int(Qt::Key_Enter);
-        QTest::newRow("große Kläranlage, Beispiel") << "frmgroseKA" << "Beispiel" << int(Qt::Key_Return);
-        QTest::newRow("Kleinkläranlagen, Textfeld") << "frmJKKKA" << "txtE" << int(Qt::Key_Return);
+        QTest::newRow("Regenspende") << "frmRegenspende"
+                                     << "Command1" << int(Qt::Key_Return);
+        QTest::newRow("Kleinkläranlagen") << "frmJKKKA"
+                                          << "Command1" << int(Qt::Key_Return);
+        QTest::newRow("Kleinkläranlagen, Ziffernblock") << "frmJKKKA"
+                                                        << "Command1" << int(Qt::Key_Enter);
+        QTest::newRow("große Kläranlage, Beispiel") << "frmgroseKA"
+                                                    << "Beispiel" << int(Qt::Key_Return);
+        QTest::newRow("Kleinkläranlagen, Textfeld") << "frmJKKKA"
+                                                    << "txtE" << int(Qt::Key_Return);
     }
     void enter()
     {

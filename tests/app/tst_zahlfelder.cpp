@@ -23,8 +23,9 @@ bool istErgebnisfeld(const QWidget* f)
     if (qobject_cast<const QLineEdit*>(f))
         return true;
     auto* l = qobject_cast<const QLabel*>(f);
-    return l && (l->property("rolle").toString().contains(QStringLiteral("ergebnis"))
-                 || !l->accessibleDescription().isEmpty());
+    return l
+           && (l->property("rolle").toString().contains(QStringLiteral("ergebnis"))
+               || !l->accessibleDescription().isEmpty());
 }
 
 // Shown, and not wholly in the part of the window's area that the window

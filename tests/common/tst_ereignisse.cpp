@@ -139,8 +139,7 @@ private slots:
                               QStringLiteral("Tippfehler - Werte werden zurückgesetzt"),
                               QStringLiteral("Eingabefehler"), ereignis::Reihenfolge::MeldungZuerst);
         QCOMPARE(ablauf, QStringList{"2"});
-        QCOMPARE(u.meldungen.boxen[1].text,
-                 QStringLiteral("Überlauf\r\nTippfehler - Werte werden zurückgesetzt"));
+        QCOMPARE(u.meldungen.boxen[1].text, QStringLiteral("Überlauf\r\nTippfehler - Werte werden zurückgesetzt"));
     }
 
     // Without an error the text starts with the line break; a box without a

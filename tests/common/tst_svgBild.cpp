@@ -41,8 +41,8 @@ private slots:
             teil.scale(flaeche, Qt::KeepAspectRatio);
             QPainter p(&erwartet);
             p.setRenderHint(QPainter::Antialiasing);
-            svg.render(&p, QRectF(QPointF((flaeche.width() - teil.width()) / 2,
-                                          (flaeche.height() - teil.height()) / 2), teil));
+            svg.render(&p, QRectF(QPointF((flaeche.width() - teil.width()) / 2, (flaeche.height() - teil.height()) / 2),
+                                  teil));
         }
         QImage gemalt(flaeche, QImage::Format_ARGB32_Premultiplied);
         gemalt.fill(Qt::transparent);

@@ -124,32 +124,82 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("muster");
         QTest::addColumn<QString>("ergebnis");
-        QTest::newRow("halb weg von null") << "2,675" << "##,##0.00" << "2,68";
-        QTest::newRow("0,125") << "0,125" << "##,##0.00" << "0,13";
-        QTest::newRow("prozent") << "0,0125" << "##,##0.0 % " << "1,3 % ";
-        QTest::newRow("prozent 12,5") << "0,125" << "##,##0.0 % " << "12,5 % ";
-        QTest::newRow("gruppen und blank") << "1234,5678" << "##,##0.000 " << "1.234,568 ";
-        QTest::newRow("ganzzahl") << "29,777" << "##,##0" << "30";
-        QTest::newRow("ganzzahl blank") << "1234567" << "##,##0 " << "1.234.567 ";
-        QTest::newRow("einheit") << "7,65" << "##,##0.0 Mio € " << "7,7 Mio € ";
-        QTest::newRow("TEW") << "30" << "##,##0.0 TEW " << "30,0 TEW ";
-        QTest::newRow("negativ") << "-1234,5" << "##,##0.0" << "-1.234,5";
-        QTest::newRow("negativ halb") << "-0,05" << "##,##0.0" << "-0,1";
-        QTest::newRow("rundet auf null ohne minus") << "-0,04" << "##,##0.0 " << "0,0 ";
-        QTest::newRow("null") << "0" << "##,##0.0000 " << "0,0000 ";
-        QTest::newRow("uebertrag") << "9,9999" << "##,##0.000" << "10,000";
-        QTest::newRow("uebertrag gruppe") << "999,96" << "##,##0.0" << "1.000,0";
-        QTest::newRow("sechs stellen") << "0,1234565" << "##,##0.000000 " << "0,123457 ";
-        QTest::newRow("klein") << "1E-06" << "##,##0.00000 " << "0,00000 ";
+        QTest::newRow("halb weg von null") << "2,675"
+                                           << "##,##0.00"
+                                           << "2,68";
+        QTest::newRow("0,125") << "0,125"
+                               << "##,##0.00"
+                               << "0,13";
+        QTest::newRow("prozent") << "0,0125"
+                                 << "##,##0.0 % "
+                                 << "1,3 % ";
+        QTest::newRow("prozent 12,5") << "0,125"
+                                      << "##,##0.0 % "
+                                      << "12,5 % ";
+        QTest::newRow("gruppen und blank") << "1234,5678"
+                                           << "##,##0.000 "
+                                           << "1.234,568 ";
+        QTest::newRow("ganzzahl") << "29,777"
+                                  << "##,##0"
+                                  << "30";
+        QTest::newRow("ganzzahl blank") << "1234567"
+                                        << "##,##0 "
+                                        << "1.234.567 ";
+        QTest::newRow("einheit") << "7,65"
+                                 << "##,##0.0 Mio € "
+                                 << "7,7 Mio € ";
+        QTest::newRow("TEW") << "30"
+                             << "##,##0.0 TEW "
+                             << "30,0 TEW ";
+        QTest::newRow("negativ") << "-1234,5"
+                                 << "##,##0.0"
+                                 << "-1.234,5";
+        QTest::newRow("negativ halb") << "-0,05"
+                                      << "##,##0.0"
+                                      << "-0,1";
+        QTest::newRow("rundet auf null ohne minus") << "-0,04"
+                                                    << "##,##0.0 "
+                                                    << "0,0 ";
+        QTest::newRow("null") << "0"
+                              << "##,##0.0000 "
+                              << "0,0000 ";
+        QTest::newRow("uebertrag") << "9,9999"
+                                   << "##,##0.000"
+                                   << "10,000";
+        QTest::newRow("uebertrag gruppe") << "999,96"
+                                          << "##,##0.0"
+                                          << "1.000,0";
+        QTest::newRow("sechs stellen") << "0,1234565"
+                                       << "##,##0.000000 "
+                                       << "0,123457 ";
+        QTest::newRow("klein") << "1E-06"
+                               << "##,##0.00000 "
+                               << "0,00000 ";
         // Rounds to zero with every digit beyond the kept decimals.
-        QTest::newRow("klein, weniger stellen") << "0,005" << "##,##0.0" << "0,0";
-        QTest::newRow("klein, negativ") << "-0,0018" << "##,##0.0" << "0,0";
-        QTest::newRow("sehr klein") << "1E-06" << "##,##0.00 " << "0,00 ";
-        QTest::newRow("sehr klein, ganzzahl") << "0,004" << "##,##0" << "0";
-        QTest::newRow("gross") << "1,5E+20" << "##,##0" << "150.000.000.000.000.000.000";
-        QTest::newRow("formatierter text") << "1.234,568 " << "##,##0.0" << "1.234,6";
-        QTest::newRow("keine zahl bleibt") << "abc" << "##,##0.00" << "abc";
-        QTest::newRow("leer bleibt") << "" << "##,##0.00 " << "";
+        QTest::newRow("klein, weniger stellen") << "0,005"
+                                                << "##,##0.0"
+                                                << "0,0";
+        QTest::newRow("klein, negativ") << "-0,0018"
+                                        << "##,##0.0"
+                                        << "0,0";
+        QTest::newRow("sehr klein") << "1E-06"
+                                    << "##,##0.00 "
+                                    << "0,00 ";
+        QTest::newRow("sehr klein, ganzzahl") << "0,004"
+                                              << "##,##0"
+                                              << "0";
+        QTest::newRow("gross") << "1,5E+20"
+                               << "##,##0"
+                               << "150.000.000.000.000.000.000";
+        QTest::newRow("formatierter text") << "1.234,568 "
+                                           << "##,##0.0"
+                                           << "1.234,6";
+        QTest::newRow("keine zahl bleibt") << "abc"
+                                           << "##,##0.00"
+                                           << "abc";
+        QTest::newRow("leer bleibt") << ""
+                                     << "##,##0.00 "
+                                     << "";
     }
     void muster()
     {
@@ -174,7 +224,7 @@ private slots:
         QTest::addColumn<double>("ergebnis");
         QTest::newRow("vier stellen") << 1.23456 << 1.2346;
         QTest::newRow("gerade abwaerts") << 0.00125 * 10 << 0.0125; // exact: no rounding
-        QTest::newRow("tie zu gerade 0") << 2.5e-5 * 2 << 0.0;        // 0.5 ten-thousandths
+        QTest::newRow("tie zu gerade 0") << 2.5e-5 * 2 << 0.0;      // 0.5 ten-thousandths
         QTest::newRow("tie zu gerade 2") << 1.5e-4 << 0.0002;
         QTest::newRow("tie zu gerade 2 (2,5)") << 2.5e-4 << 0.0002;
         QTest::newRow("negativ") << -1.23456 << -1.2346;

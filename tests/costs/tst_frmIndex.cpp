@@ -24,8 +24,8 @@ class TestIndex : public QObject {
             t += (x == w->txtAusschreibungsjahr ? x->isEnabled() : x->isVisible()) ? u'+' : u'-';
         return t;
     }
-    static inline const QString namen
-        = "txtAusschreibungsjahr txtIkAusschreibung lblIKAusschreibung lblFaktor2003 lblIK2003";
+    static inline const QString namen =
+        "txtAusschreibungsjahr txtIkAusschreibung lblIKAusschreibung lblFaktor2003 lblIK2003";
 
 private slots:
     // The options clicked, "Jahr" the year typed, "Kosten" a step in the cost
@@ -40,7 +40,8 @@ private slots:
             QTest::newRow(n) << s.split(u';')
                              << (v.isEmpty() ? L{"lblFaktor2003=" + soll[0]}
                                              : (je(namen, soll.mid(0, 5).join(u';')) + ";sicht=" + v
-                                                + ";neu=0 0 0 0 0 5880 ++--+" + v.right(1)).split(u';'))
+                                                + ";neu=0 0 0 0 0 5880 ++--+" + v.right(1))
+                                                   .split(u';'))
                              << m;
         };
         const auto db = [](const char* t) { return "Eingabefehler:  | " + QString::fromUtf8(t); };

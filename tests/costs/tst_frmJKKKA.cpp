@@ -35,8 +35,8 @@ private slots:
         neu("kein trinkwasser", "txtTWlEd=0", "0 ;0 ;2,4;73 ;368 ;544 ;304 ;240 ;544 ;368 ;912 ;6,94 ",
             Fehler::DivisionDurchNull, "8000");
         neu("nutzungsdauer 0: nichts neu", "txtNND=0;txtIK=1000", design, Fehler::DivisionDurchNull, "1000");
-        neu("energiekosten keine zahl", "txtEK=x;txtE=8",
-            "33 ;263 ;4,9;73 ;368 ;544 ;304 ;240 ;544 ;368 ;912 ;6,94 ", Fehler::Typen, "8000");
+        neu("energiekosten keine zahl", "txtEK=x;txtE=8", "33 ;263 ;4,9;73 ;368 ;544 ;304 ;240 ;544 ;368 ;912 ;6,94 ",
+            Fehler::Typen, "8000");
     }
     void rechnung() { zeile<frmJKKKA>({"txtIK"}); }
 };

@@ -38,9 +38,9 @@ QColor system(QPalette::ColorRole rolle)
 }
 
 // The rows that disappear when the costs are eligible.
-const char* const kostenzeilen[] = {"lblnichtGebührenfähigDM", "lblNichtGebührenfähigProzent", "Label1_11",
-                                    "Label1_13", "Label2_0", "Label2_1", "lblKostenanteilBBNKDM",
-                                    "lblKostenanteilgebührenfähig", "lblBei1", "lblBei2"};
+const char* const kostenzeilen[] = {
+    "lblnichtGebührenfähigDM", "lblNichtGebührenfähigProzent", "Label1_11", "Label1_13", "Label2_0", "Label2_1",
+    "lblKostenanteilBBNKDM",   "lblKostenanteilgebührenfähig", "lblBei1",   "lblBei2"};
 const char* const erklaerungen[] = {"frmgroseKAInfo1", "frmgroseKAInfo2", "frmGroseKAInfo3", "frmGroseKAInfo5"};
 } // namespace
 
@@ -54,13 +54,10 @@ class TestGroseKA : public Fenstertest {
 
     QStringList ergebnisse() const
     {
-        return {R->text(), Rp->text(), Rz->text(), Eg->text(), KA->text(), bei1->text(),
-                KG->text(), bei2->text(), N->text(), Np->text()};
+        return {R->text(),    Rp->text(), Rz->text(),   Eg->text(), KA->text(),
+                bei1->text(), KG->text(), bei2->text(), N->text(),  Np->text()};
     }
-    QStringList eingaben() const
-    {
-        return {E->text(), A->text(), K->text(), d->text(), p->text(), z->text()};
-    }
+    QStringList eingaben() const { return {E->text(), A->text(), K->text(), d->text(), p->text(), z->text()}; }
     bool kostenzeilenSichtbar(bool sichtbar) const
     {
         for (const char* n : kostenzeilen)
@@ -114,8 +111,8 @@ private slots:
         spalten();
         const QString bleibt = lagen<frmgroseKA>("TxtEWKAreal txtzulReserveProzent Beispiel Command1 Label5_0 Shape2");
         reihe("kostenzeilen gezeigt", "Beispiel!", "lblBei1.visible=true;" + bleibt);
-        reihe("kostenzeilen verborgen",
-              "TxtEWKAreal=30;txtAnschlußEW=24;txtBruttoGKKA=10;Command1!", "lblBei1.visible=false;" + bleibt);
+        reihe("kostenzeilen verborgen", "TxtEWKAreal=30;txtAnschlußEW=24;txtBruttoGKKA=10;Command1!",
+              "lblBei1.visible=false;" + bleibt);
     }
     void lage() { zeile<frmgroseKA>(); }
 
@@ -162,8 +159,8 @@ private slots:
     void beispiel()
     {
         klicke(kind<QPushButton>(w, "Beispiel"));
-        QCOMPARE(ergebnisse(), (QStringList{"15,0 ", "50,0 ", "6,0 ", "18,8", "7,7 Mio € ", "30,0 TEW ",
-                                            "5,5 Mio € ", "18,8 TEW ", "2,1 Mio € ", "8,4 % "}));
+        QCOMPARE(ergebnisse(), (QStringList{"15,0 ", "50,0 ", "6,0 ", "18,8", "7,7 Mio € ", "30,0 TEW ", "5,5 Mio € ",
+                                            "18,8 TEW ", "2,1 Mio € ", "8,4 % "}));
         QCOMPARE(eingaben(), (QStringList{"30,0 ", "15,0 ", "25,5 ", "0,7", "30,0", "20,0 "}));
         QCOMPARE(N->palette().color(QPalette::Window), rosa);
         QCOMPARE(Np->palette().color(QPalette::Window), rosa);
@@ -210,23 +207,21 @@ private slots:
                   je(ergebnisse, ergebnis) + u';' + farben(reserveRot, rosaHinterlegt) + u';' + urteil(gebuehrenfaehig),
                   warnungen);
         };
-        const QStringList alle{
-            warnung1 + ":  | Anschlußgrad ist >= Anlagenkapazität!",
-            warnung2 + ":  | Gewählte zulässige Reserve ist größer oder gleich vorhandener Reserve!",
-            warnung3 + ":  | Aufwendungen sind dem ersten Anschein nach gebührenfähig!"};
+        const QStringList alle{warnung1 + ":  | Anschlußgrad ist >= Anlagenkapazität!",
+                               warnung2 + ":  | Gewählte zulässige Reserve ist größer oder gleich vorhandener Reserve!",
+                               warnung3 + ":  | Aufwendungen sind dem ersten Anschein nach gebührenfähig!"};
         neu("Anschluss 9", "30;9;25,5",
             "21,0 ;70,0 ;6,0 ;11,3;7,7 Mio € ;30,0 TEW ;3,9 Mio € ;11,3 TEW ;3,8 Mio € ;14,9 % ", false, true, false);
         // The eligible size exceeds the built one: N is negative, all three
         // warnings, and the amounts end as zero.
-        neu("A = E", "30;30;25,5",
-            "0,0 ;0,0 ;6,0 ;37,5;7,7 Mio € ;30,0 TEW ;8,9 Mio € ;37,5 TEW ;0,0 Mio € ;0,0 % ", false, false, true,
-            alle);
+        neu("A = E", "30;30;25,5", "0,0 ;0,0 ;6,0 ;37,5;7,7 Mio € ;30,0 TEW ;8,9 Mio € ;37,5 TEW ;0,0 Mio € ;0,0 % ",
+            false, false, true, alle);
         neu("A > E", "30;36;25,5",
             "-6,0 ;-20,0 ;6,0 ;45,0;7,7 Mio € ;30,0 TEW ;10,2 Mio € ;45,0 TEW ;0,0 Mio € ;0,0 % ", true, false, true,
             alle);
         // Permitted reserve equal to the existing one: N is exactly 0.
-        neu("N genau 0", "30;24;10",
-            "6,0 ;20,0 ;6,0 ;30,0;3,0 Mio € ;30,0 TEW ;3,0 Mio € ;30,0 TEW ;0,0 Mio € ;0,0 % ", false, true, true);
+        neu("N genau 0", "30;24;10", "6,0 ;20,0 ;6,0 ;30,0;3,0 Mio € ;30,0 TEW ;3,0 Mio € ;30,0 TEW ;0,0 Mio € ;0,0 % ",
+            false, true, true);
         // N is a little below zero and rounds to zero: shown without a
         // minus sign, so no warning 2 or 3, and pink.
         neu("N rundet auf 0", "30;24,02;10",
@@ -284,19 +279,42 @@ private slots:
         QTest::addColumn<QString>("zul");
         QTest::addColumn<QString>("beschreibung");
         QTest::addColumn<QStringList>("ergebnis");
-        QTest::newRow("leer") << "" << "" << "" << "" << "Typen unverträglich" << QStringList(10, QString());
-        QTest::newRow("z = 100") << "30" << "15" << "25,5" << "100" << "Division durch Null"
+        QTest::newRow("leer") << ""
+                              << ""
+                              << ""
+                              << ""
+                              << "Typen unverträglich" << QStringList(10, QString());
+        QTest::newRow("z = 100") << "30"
+                                 << "15"
+                                 << "25,5"
+                                 << "100"
+                                 << "Division durch Null"
                                  << QStringList{"15", "50", "30", "", "7,65", "", "", "", "", ""};
         // Eg is 0 and step 7 divides by it; lblBei1 and lblBei2 were already
         // formatted.
-        QTest::newRow("A = 0") << "30" << "0" << "25,5" << "" << "Division durch Null"
+        QTest::newRow("A = 0") << "30"
+                               << "0"
+                               << "25,5"
+                               << ""
+                               << "Division durch Null"
                                << QStringList{"30", "100", "6", "0", "7,65", "30,0 ", "", "0,0 ", "", ""};
-        QTest::newRow("K = 0") << "30" << "15" << "0" << "" << "Überlauf"
+        QTest::newRow("K = 0") << "30"
+                               << "15"
+                               << "0"
+                               << ""
+                               << "Überlauf"
                                << QStringList{"15", "50", "6", "18,75", "0", "30,0 ", "0", "18,8 ", "0", ""};
-        QTest::newRow("Buchstaben") << "30" << "15" << "x" << "" << "Typen unverträglich"
+        QTest::newRow("Buchstaben") << "30"
+                                    << "15"
+                                    << "x"
+                                    << ""
+                                    << "Typen unverträglich"
                                     << QStringList{"15", "50", "6", "", "", "", "", "", "", ""};
         // A negative built size: a negative base to the power 0,7.
-        QTest::newRow("E negativ") << "-30" << "15" << "25,5" << ""
+        QTest::newRow("E negativ") << "-30"
+                                   << "15"
+                                   << "25,5"
+                                   << ""
                                    << "Ungültiger Prozeduraufruf oder ungültiges Argument"
                                    << QStringList{"-45", "150", "-6", "18,75", "7,65", "-30,0 ", "", "18,8 ", "", ""};
     }
@@ -335,15 +353,23 @@ private slots:
         QTest::addColumn<QString>("titel");
         QTest::addColumn<QSize>("groesse");
         QTest::addColumn<QStringList>("enthaelt");
-        QTest::newRow("Problemstellung") << "Hinweise" << "frmgroseKAInfo1" << "Anwendungshinweise" << QSize(695, 291)
+        QTest::newRow("Problemstellung") << "Hinweise"
+                                         << "frmgroseKAInfo1"
+                                         << "Anwendungshinweise" << QSize(695, 291)
                                          << QStringList{"12,75 Mio €", "2,1 Mio €", "20 %", "Dizazo", "Dorvent"};
-        QTest::newRow("Funktion") << "Funktion" << "frmgroseKAInfo2" << "Wie rechnet das Programm?" << QSize(695, 375)
-                                  << QStringList{"„Beispiel“", "18.750 EW", "6,0 TEW", "0,7", "7,65 Mio €",
-                                                 "5,5 Mio €", "2,1 Mio €", "8,4 %"};
+        QTest::newRow("Funktion") << "Funktion"
+                                  << "frmgroseKAInfo2"
+                                  << "Wie rechnet das Programm?" << QSize(695, 375)
+                                  << QStringList{"„Beispiel“", "18.750 EW", "6,0 TEW",   "0,7",
+                                                 "7,65 Mio €", "5,5 Mio €", "2,1 Mio €", "8,4 %"};
         QTest::newRow("Auch eine Lösung!")
-            << "Problemlösung" << "frmGroseKAInfo3" << "Ein Vorschlag!" << QSize(695, 375)
+            << "Problemlösung"
+            << "frmGroseKAInfo3"
+            << "Ein Vorschlag!" << QSize(695, 375)
             << QStringList{mdlInternet::Link::Gerichtsurteil, "„Gerichtsurteil im Internet“", "interdisziplinär"};
-        QTest::newRow("Verwendung") << "Verwendung" << "frmGroseKAInfo5" << "Zweck des Programmes" << QSize(695, 213)
+        QTest::newRow("Verwendung") << "Verwendung"
+                                    << "frmGroseKAInfo5"
+                                    << "Zweck des Programmes" << QSize(695, 213)
                                     << QStringList{"Plausibilitätsprüfung", "keinesfalls rechtssicher"};
     }
     void erklaerungsfenster()

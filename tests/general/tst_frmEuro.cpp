@@ -77,8 +77,8 @@ private slots:
                 reihe << x->objectName();
             x = x->nextInFocusChain();
         } while (x != box("NettoDM") && reihe.size() < 12);
-        QCOMPARE(reihe, (QStringList{"NettoDM", "UstDM", "BruttoDM", "NettoEuro", "UstEuro", "BruttoEuro",
-                                     "USTProzent", "Text1_2", "Text1_1", "Text1_0", "Option1", "Option2"}));
+        QCOMPARE(reihe, (QStringList{"NettoDM", "UstDM", "BruttoDM", "NettoEuro", "UstEuro", "BruttoEuro", "USTProzent",
+                                     "Text1_2", "Text1_1", "Text1_0", "Option1", "Option2"}));
         QCOMPARE(box("Text1_1")->text(), QStringLiteral("% UST"));
         QCOMPARE(box("BruttoDM")->accessibleName(), QStringLiteral("Brutto DM"));
         QCOMPARE(rate->accessibleName(), QStringLiteral("Umsatzsteuersatz %"));
@@ -114,11 +114,21 @@ private slots:
         QTest::addColumn<QString>("satz");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("danach");
-        QTest::newRow("netto euro") << "7,50" << "NettoEuro" << "7,5";
-        QTest::newRow("netto dm") << "7,50" << "NettoDM" << "7,5 ";
-        QTest::newRow("ust dm") << "7,50" << "UstDM" << "7,5";
-        QTest::newRow("brutto euro") << "7,50" << "BruttoEuro" << "7,50";
-        QTest::newRow("brutto dm") << "016" << "BruttoDM" << "016";
+        QTest::newRow("netto euro") << "7,50"
+                                    << "NettoEuro"
+                                    << "7,5";
+        QTest::newRow("netto dm") << "7,50"
+                                  << "NettoDM"
+                                  << "7,5 ";
+        QTest::newRow("ust dm") << "7,50"
+                                << "UstDM"
+                                << "7,5";
+        QTest::newRow("brutto euro") << "7,50"
+                                     << "BruttoEuro"
+                                     << "7,50";
+        QTest::newRow("brutto dm") << "016"
+                                   << "BruttoDM"
+                                   << "016";
     }
     void satzText()
     {
@@ -156,7 +166,7 @@ private slots:
         QTest::keyClick(rate, Qt::Key_End);
         QCOMPARE(boxen().size(), 1);
         QCOMPARE(boxen()[0].text, eingabefehlerText("", "Bitte zuerst einen anderen Parameter eingeben, um "
-                                                       "Divisionen durch Null zu vermeiden!"));
+                                                        "Divisionen durch Null zu vermeiden!"));
         QCOMPARE(boxen()[0].titel, QStringLiteral("Unzweckmäßige Eingabereihenfolge"));
         QCOMPARE(boxen()[0].stil, 0);
         QCOMPARE(alle(), vorher);
@@ -173,29 +183,49 @@ private slots:
     // written before stays, the rest keeps its old text.
     void fehler_data()
     {
-        QTest::addColumn<QString>("satz");  // typed into the rate box first, after "100" in NettoEuro
+        QTest::addColumn<QString>("satz"); // typed into the rate box first, after "100" in NettoEuro
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("vorgabe"); // written without a key first
         QTest::addColumn<QString>("tasten");  // "<" is Backspace
         QTest::addColumn<QString>("beschreibung");
         QTest::addColumn<QStringList>("danach");
         QTest::newRow("letztes zeichen gelöscht")
-            << "" << "NettoEuro" << "" << "5<" << "Typen unverträglich"
-            << QStringList{"0", "0,95 ", "5,95 ", "9,78 ", "1,86 ", "11,64 ", "19"};
-        QTest::newRow("satz 0 in ust euro") << "0" << "UstEuro" << "" << "5" << "Division durch Null"
-                                            << QStringList{"100", "0", "100,00 ", "195,58 ", "0,00 ",
-                                                           "195,58 ", "0"};
-        QTest::newRow("satz 0, ust 0") << "0" << "UstDM" << "" << "0" << "Überlauf"
+            << ""
+            << "NettoEuro"
+            << ""
+            << "5<"
+            << "Typen unverträglich" << QStringList{"0", "0,95 ", "5,95 ", "9,78 ", "1,86 ", "11,64 ", "19"};
+        QTest::newRow("satz 0 in ust euro")
+            << "0"
+            << "UstEuro"
+            << ""
+            << "5"
+            << "Division durch Null" << QStringList{"100", "0", "100,00 ", "195,58 ", "0,00 ", "195,58 ", "0"};
+        QTest::newRow("satz 0, ust 0") << "0"
+                                       << "UstDM"
+                                       << ""
+                                       << "0"
+                                       << "Überlauf"
                                        << QStringList{"100", "0,00 ", "100,00 ", "195,58 ", "0", "195,58 ", "0"};
         QTest::newRow("satz -100 in brutto euro")
-            << "-100" << "BruttoEuro" << "" << "5" << "Division durch Null"
-            << QStringList{"100", "-100,00 ", "0", "195,58 ", "-195,58 ", "0,00 ", "-100"};
-        QTest::newRow("satz leer") << "<" << "BruttoDM" << "" << "5" << "Typen unverträglich"
+            << "-100"
+            << "BruttoEuro"
+            << ""
+            << "5"
+            << "Division durch Null" << QStringList{"100", "-100,00 ", "0", "195,58 ", "-195,58 ", "0,00 ", "-100"};
+        QTest::newRow("satz leer") << "<"
+                                   << "BruttoDM"
+                                   << ""
+                                   << "5"
+                                   << "Typen unverträglich"
                                    << QStringList{"100", "19,00 ", "119,00 ", "195,58 ", "37,16 ", "0", ""};
         // Beyond the Currency range after the VAT was written.
         QTest::newRow("überlauf nach schritt 1")
-            << "" << "NettoEuro" << "1E30" << "0" << "Überlauf"
-            << QStringList{"0", "1,9E+299", "119,00 ", "195,58 ", "37,16 ", "232,74 ", "19"};
+            << ""
+            << "NettoEuro"
+            << "1E30"
+            << "0"
+            << "Überlauf" << QStringList{"0", "1,9E+299", "119,00 ", "195,58 ", "37,16 ", "232,74 ", "19"};
     }
     void fehler()
     {
@@ -254,9 +284,12 @@ private slots:
     {
         QTest::addColumn<QString>("fall");
         QTest::addColumn<QString>("beschreibung");
-        QTest::newRow("netto dm leer") << "leer" << "Typen unverträglich";
-        QTest::newRow("satz gelöscht") << "satz" << "Typen unverträglich";
-        QTest::newRow("netto euro keine zahl") << "euro" << "Typen unverträglich";
+        QTest::newRow("netto dm leer") << "leer"
+                                       << "Typen unverträglich";
+        QTest::newRow("satz gelöscht") << "satz"
+                                       << "Typen unverträglich";
+        QTest::newRow("netto euro keine zahl") << "euro"
+                                               << "Typen unverträglich";
     }
     void satzOhneFehlerblock()
     {

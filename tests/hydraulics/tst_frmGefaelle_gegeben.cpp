@@ -27,7 +27,7 @@ class TestGefaelleGegeben : public Fenstertest {
 
     QStringList sieben() const
     {
-        return {lblv->text(), lblls->text(), lblm3h->text(), lblv22g->text(),
+        return {lblv->text(),  lblls->text(), lblm3h->text(), lblv22g->text(),
                 lblLV->text(), lblEV->text(), lblGV->text()};
     }
 
@@ -99,17 +99,50 @@ private slots:
         QTest::addColumn<QString>("beschriftung");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("zeigt");
-        QTest::newRow("1") << "Option1" << "Kb = 1,5" << "txtkb" << "1,50 ";
-        QTest::newRow("2") << "Option2" << "Kb = 0,75" << "txtkb" << "0,75 ";
-        QTest::newRow("3") << "Option3" << "kb = 0,50" << "txtkb" << "0,50 ";
-        QTest::newRow("4") << "Option4" << "kb = 0,25" << "txtkb" << "0,25 ";
-        QTest::newRow("5") << "Option5" << "kb = 0,10" << "txtkb" << "0,10 ";
-        QTest::newRow("6") << "Option6" << "Wasser 10 °C " << "txtmue" << "1,31 ";
-        QTest::newRow("7") << "Option7" << "Wasser 20 °C " << "txtmue" << "1,01 ";
-        QTest::newRow("8") << "Option8" << "Wasser 30 °C " << "txtmue" << "0,80 ";
-        QTest::newRow("9") << "Option9" << "dünner Schlamm" << "txtmue" << "50,00 ";
-        QTest::newRow("10") << "Option10" << "Olivenöl (zum Vergleich)" << "txtmue" << "88,00 ";
-        QTest::newRow("11") << "Option11" << "dickerer Schlamm" << "txtmue" << "150,00 ";
+        QTest::newRow("1") << "Option1"
+                           << "Kb = 1,5"
+                           << "txtkb"
+                           << "1,50 ";
+        QTest::newRow("2") << "Option2"
+                           << "Kb = 0,75"
+                           << "txtkb"
+                           << "0,75 ";
+        QTest::newRow("3") << "Option3"
+                           << "kb = 0,50"
+                           << "txtkb"
+                           << "0,50 ";
+        QTest::newRow("4") << "Option4"
+                           << "kb = 0,25"
+                           << "txtkb"
+                           << "0,25 ";
+        QTest::newRow("5") << "Option5"
+                           << "kb = 0,10"
+                           << "txtkb"
+                           << "0,10 ";
+        QTest::newRow("6") << "Option6"
+                           << "Wasser 10 °C "
+                           << "txtmue"
+                           << "1,31 ";
+        QTest::newRow("7") << "Option7"
+                           << "Wasser 20 °C "
+                           << "txtmue"
+                           << "1,01 ";
+        QTest::newRow("8") << "Option8"
+                           << "Wasser 30 °C "
+                           << "txtmue"
+                           << "0,80 ";
+        QTest::newRow("9") << "Option9"
+                           << "dünner Schlamm"
+                           << "txtmue"
+                           << "50,00 ";
+        QTest::newRow("10") << "Option10"
+                            << "Olivenöl (zum Vergleich)"
+                            << "txtmue"
+                            << "88,00 ";
+        QTest::newRow("11") << "Option11"
+                            << "dickerer Schlamm"
+                            << "txtmue"
+                            << "150,00 ";
     }
     void presets()
     {
@@ -213,34 +246,52 @@ private slots:
     // Each handler's reset hits its own box, with its own text.
     void ruecksetzen_data()
     {
-        QTest::addColumn<QString>("vorher");  // "dn:..." typed first, or empty
+        QTest::addColumn<QString>("vorher"); // "dn:..." typed first, or empty
         QTest::addColumn<QString>("box");
-        QTest::addColumn<int>("taste");       // 0: type the text below
+        QTest::addColumn<int>("taste"); // 0: type the text below
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("beschreibung");
         QTest::addColumn<QString>("meldung");
-        QTest::addColumn<QString>("danach");  // the box's text afterwards
-        QTest::newRow("kb im frischen fenster") << "" << "txtkb" << 0 << "2" << "Division durch Null"
-                                                << "Tippfehler - Wert wird auf 1,5 gesetzt" << "1,5";
-        QTest::newRow("mue im frischen fenster") << "" << "txtmue" << 0 << "2" << "Division durch Null"
-                                                 << "Tippfehler - Wert wird auf 1,31 gesetzt" << "1,31";
-        QTest::newRow("durchmesser gelöscht") << "" << "txtDN" << int(Qt::Key_Backspace) << ""
+        QTest::addColumn<QString>("danach"); // the box's text afterwards
+        QTest::newRow("kb im frischen fenster") << ""
+                                                << "txtkb" << 0 << "2"
+                                                << "Division durch Null"
+                                                << "Tippfehler - Wert wird auf 1,5 gesetzt"
+                                                << "1,5";
+        QTest::newRow("mue im frischen fenster") << ""
+                                                 << "txtmue" << 0 << "2"
+                                                 << "Division durch Null"
+                                                 << "Tippfehler - Wert wird auf 1,31 gesetzt"
+                                                 << "1,31";
+        QTest::newRow("durchmesser gelöscht") << ""
+                                              << "txtDN" << int(Qt::Key_Backspace) << ""
                                               << "Typen unverträglich" << auf0 << "";
-        QTest::newRow("durchmesser mit 0") << "" << "txtDN" << 0 << "0"
+        QTest::newRow("durchmesser mit 0") << ""
+                                           << "txtDN" << 0 << "0"
                                            << "Division durch Null" << auf0 << "";
-        QTest::newRow("länge gelöscht") << "rll" << "txtRLL" << int(Qt::Key_Backspace) << ""
+        QTest::newRow("länge gelöscht") << "rll"
+                                        << "txtRLL" << int(Qt::Key_Backspace) << ""
                                         << "Typen unverträglich"
-                                        << "Tippfehler - Wert wird auf Null gesetzt" << "";
-        QTest::newRow("beiwerte gelöscht") << "evb" << "txtEVB" << int(Qt::Key_Backspace) << ""
+                                        << "Tippfehler - Wert wird auf Null gesetzt"
+                                        << "";
+        QTest::newRow("beiwerte gelöscht") << "evb"
+                                           << "txtEVB" << int(Qt::Key_Backspace) << ""
                                            << "Typen unverträglich" << auf0 << "";
-        QTest::newRow("länge NR beginnt mit 0") << "" << "txtHL" << 0 << "0"
+        QTest::newRow("länge NR beginnt mit 0") << ""
+                                                << "txtHL" << 0 << "0"
                                                 << "Division durch Null" << auf0 << "";
-        QTest::newRow("höhe gelöscht") << "hl" << "txtdeltaSohle" << int(Qt::Key_Backspace) << ""
+        QTest::newRow("höhe gelöscht") << "hl"
+                                       << "txtdeltaSohle" << int(Qt::Key_Backspace) << ""
                                        << "Typen unverträglich"
-                                       << "Tippfehler - Wert wird auf 1 gesetzt" << "1";
-        QTest::newRow("buchstabe in kb") << "dn" << "txtkb" << 0 << "x" << "Typen unverträglich"
-                                         << "Tippfehler - Wert wird auf 1,5 gesetzt" << "1,5";
-        QTest::newRow("negativer durchmesser") << "" << "txtDN" << 0 << "-"
+                                       << "Tippfehler - Wert wird auf 1 gesetzt"
+                                       << "1";
+        QTest::newRow("buchstabe in kb") << "dn"
+                                         << "txtkb" << 0 << "x"
+                                         << "Typen unverträglich"
+                                         << "Tippfehler - Wert wird auf 1,5 gesetzt"
+                                         << "1,5";
+        QTest::newRow("negativer durchmesser") << ""
+                                               << "txtDN" << 0 << "-"
                                                << "Typen unverträglich" << auf0 << "";
     }
     void ruecksetzen()
@@ -291,8 +342,7 @@ private slots:
         QCOMPARE(txtkb->text(), QStringLiteral("1,5"));
         QCOMPARE(txtmue->text(), QString());
         QCOMPARE(boxen().size(), 1);
-        QCOMPARE(boxen()[0].text, eingabefehlerText("Typen unverträglich",
-                                                    "Tippfehler - Wert wird auf 1,5 gesetzt"));
+        QCOMPARE(boxen()[0].text, eingabefehlerText("Typen unverträglich", "Tippfehler - Wert wird auf 1,5 gesetzt"));
     }
 
     // Enter in an empty slope box: both boxes emptied, the side calculation stays.
@@ -318,8 +368,8 @@ private slots:
         QCOMPARE(lblv->text(), v8);
         klicke(kind<QPushButton>(w, "cmdi"));
         QVERIFY(lblv->text() != v8);
-        for (const char* n : {"txtHL", "txtdeltaSohle", "Label1_18", "Label1_19", "Label2", "Shape2",
-                              "Label8", "Label7"})
+        for (const char* n :
+             {"txtHL", "txtdeltaSohle", "Label1_18", "Label1_19", "Label2", "Shape2", "Label8", "Label7"})
             QVERIFY2(kind<QWidget>(w, n)->isHidden(), n);
         QVERIFY(txti->isEnabled());
     }
@@ -331,8 +381,12 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("wert");
         QTest::addColumn<QString>("dn");
-        QTest::newRow("kb zu gross") << "txtkb" << "750" << "200";
-        QTest::newRow("schlamm, erste ziffer") << "txtmue" << "150" << "2";
+        QTest::newRow("kb zu gross") << "txtkb"
+                                     << "750"
+                                     << "200";
+        QTest::newRow("schlamm, erste ziffer") << "txtmue"
+                                               << "150"
+                                               << "2";
     }
     void negativeGeschwindigkeit()
     {

@@ -34,14 +34,10 @@ class TestGefaelleGesucht : public Fenstertest {
     // Everything the window shows that a computation or reset may change.
     QStringList alles() const
     {
-        return {txtDN->text(),  txtls->text(), txtm3h->text(),        lblv->text(),
-                txtkb->text(),  txtmue->text(), lbli->text(),         txtdeltaSohle->text(),
-                txtMZ->text()};
+        return {txtDN->text(),  txtls->text(), txtm3h->text(),        lblv->text(), txtkb->text(),
+                txtmue->text(), lbli->text(),  txtdeltaSohle->text(), txtMZ->text()};
     }
-    static QStringList zurueckgesetzt()
-    {
-        return {"", "", "", "", "1,5", "1,31", "", "1", ""};
-    }
+    static QStringList zurueckgesetzt() { return {"", "", "", "", "1,5", "1,31", "", "1", ""}; }
 
     // Diameter first, then the flow: typing the flow digit by digit after the
     // diameter searches for every prefix without meeting the velocity guard.
@@ -168,17 +164,61 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("zeigt");
         QTest::addColumn<QString>("promille");
-        QTest::newRow("1") << "Option1" << "Kb = 1,5" << "txtkb" << "1,50 " << "10,4 ";
-        QTest::newRow("2") << "Option2" << "Kb = 0,75" << "txtkb" << "0,75 " << "8,6 ";
-        QTest::newRow("3") << "Option3" << "kb = 0,50" << "txtkb" << "0,50 " << "7,8 ";
-        QTest::newRow("4") << "Option4" << "kb = 0,25" << "txtkb" << "0,25 " << "6,7 ";
-        QTest::newRow("5") << "Option5" << "kb = 0,10" << "txtkb" << "0,10 " << "5,8 ";
-        QTest::newRow("6") << "Option6" << "Wasser 10 °C " << "txtmue" << "1,31 " << "10,4 ";
-        QTest::newRow("7") << "Option7" << "Wasser 20 °C " << "txtmue" << "1,01 " << "10,4 ";
-        QTest::newRow("8") << "Option8" << "Wasser 30 °C " << "txtmue" << "0,80 " << "10,4 ";
-        QTest::newRow("9") << "Option9" << "dünner Schlamm" << "txtmue" << "50,00 " << "13,1 ";
-        QTest::newRow("10") << "Option10" << "Olivenöl (zum Vergleich)" << "txtmue" << "88,00 " << "14,6 ";
-        QTest::newRow("11") << "Option11" << "dickerer Schlamm" << "txtmue" << "150,00 " << "16,5 ";
+        QTest::newRow("1") << "Option1"
+                           << "Kb = 1,5"
+                           << "txtkb"
+                           << "1,50 "
+                           << "10,4 ";
+        QTest::newRow("2") << "Option2"
+                           << "Kb = 0,75"
+                           << "txtkb"
+                           << "0,75 "
+                           << "8,6 ";
+        QTest::newRow("3") << "Option3"
+                           << "kb = 0,50"
+                           << "txtkb"
+                           << "0,50 "
+                           << "7,8 ";
+        QTest::newRow("4") << "Option4"
+                           << "kb = 0,25"
+                           << "txtkb"
+                           << "0,25 "
+                           << "6,7 ";
+        QTest::newRow("5") << "Option5"
+                           << "kb = 0,10"
+                           << "txtkb"
+                           << "0,10 "
+                           << "5,8 ";
+        QTest::newRow("6") << "Option6"
+                           << "Wasser 10 °C "
+                           << "txtmue"
+                           << "1,31 "
+                           << "10,4 ";
+        QTest::newRow("7") << "Option7"
+                           << "Wasser 20 °C "
+                           << "txtmue"
+                           << "1,01 "
+                           << "10,4 ";
+        QTest::newRow("8") << "Option8"
+                           << "Wasser 30 °C "
+                           << "txtmue"
+                           << "0,80 "
+                           << "10,4 ";
+        QTest::newRow("9") << "Option9"
+                           << "dünner Schlamm"
+                           << "txtmue"
+                           << "50,00 "
+                           << "13,1 ";
+        QTest::newRow("10") << "Option10"
+                            << "Olivenöl (zum Vergleich)"
+                            << "txtmue"
+                            << "88,00 "
+                            << "14,6 ";
+        QTest::newRow("11") << "Option11"
+                            << "dickerer Schlamm"
+                            << "txtmue"
+                            << "150,00 "
+                            << "16,5 ";
     }
     void presets()
     {
@@ -223,16 +263,26 @@ private slots:
     {
         QTest::addColumn<QString>("fall");
         QTest::addColumn<QString>("beschreibung");
-        QTest::newRow("durchfluss gelöscht") << "ls leer" << "Typen unverträglich";
-        QTest::newRow("m³/h gelöscht") << "m3h leer" << "Typen unverträglich";
-        QTest::newRow("durchmesser gelöscht") << "dn leer" << "Typen unverträglich";
-        QTest::newRow("durchmesser 0") << "dn 0" << "Division durch Null";
-        QTest::newRow("buchstabe in kb, Command2") << "kb x" << "Typen unverträglich";
-        QTest::newRow("buchstabe in viskosität, option") << "mue x" << "Typen unverträglich";
-        QTest::newRow("länge gelöscht") << "mz leer" << "Typen unverträglich";
-        QTest::newRow("sohldifferenz vor der suche") << "sohle zuerst" << "Division durch Null";
-        QTest::newRow("sohldifferenz 0 vor der suche") << "sohle 0" << "Überlauf";
-        QTest::newRow("taste im gesperrten txtMZ") << "mz gesperrt" << "Typen unverträglich";
+        QTest::newRow("durchfluss gelöscht") << "ls leer"
+                                             << "Typen unverträglich";
+        QTest::newRow("m³/h gelöscht") << "m3h leer"
+                                       << "Typen unverträglich";
+        QTest::newRow("durchmesser gelöscht") << "dn leer"
+                                              << "Typen unverträglich";
+        QTest::newRow("durchmesser 0") << "dn 0"
+                                       << "Division durch Null";
+        QTest::newRow("buchstabe in kb, Command2") << "kb x"
+                                                   << "Typen unverträglich";
+        QTest::newRow("buchstabe in viskosität, option") << "mue x"
+                                                         << "Typen unverträglich";
+        QTest::newRow("länge gelöscht") << "mz leer"
+                                        << "Typen unverträglich";
+        QTest::newRow("sohldifferenz vor der suche") << "sohle zuerst"
+                                                     << "Division durch Null";
+        QTest::newRow("sohldifferenz 0 vor der suche") << "sohle 0"
+                                                       << "Überlauf";
+        QTest::newRow("taste im gesperrten txtMZ") << "mz gesperrt"
+                                                   << "Typen unverträglich";
     }
     void fehler()
     {
@@ -285,12 +335,18 @@ private slots:
     {
         QTest::addColumn<QString>("fall");
         QTest::addColumn<QString>("sohle"); // the invert difference, kept
-        QTest::newRow("durchmesser nach dem fluss, erste ziffer") << "fluss zuerst" << "3";
-        QTest::newRow("negativer fluss eingefügt") << "negativ" << "3";
-        QTest::newRow("negativer fluss in m³/h eingefügt") << "negativ m3h" << "3";
-        QTest::newRow("kb = 3,71 D") << "kb gross" << "3";
-        QTest::newRow("kb über 3,71 D, winziger durchmesser") << "winzig" << "3";
-        QTest::newRow("gefälle über 10") << "grenze" << "1"; // "1" and "17" searched
+        QTest::newRow("durchmesser nach dem fluss, erste ziffer") << "fluss zuerst"
+                                                                  << "3";
+        QTest::newRow("negativer fluss eingefügt") << "negativ"
+                                                   << "3";
+        QTest::newRow("negativer fluss in m³/h eingefügt") << "negativ m3h"
+                                                           << "3";
+        QTest::newRow("kb = 3,71 D") << "kb gross"
+                                     << "3";
+        QTest::newRow("kb über 3,71 D, winziger durchmesser") << "winzig"
+                                                              << "3";
+        QTest::newRow("gefälle über 10") << "grenze"
+                                         << "1"; // "1" and "17" searched
     }
     void unrealistisch()
     {

@@ -42,8 +42,8 @@ private slots:
         reihe("16 x 38 mm, 100 mm", h100, beispiel + ";@Option1=aus;@Listmue=an");
         reihe("eine öffnung", "Option1!;txtDurchmesser+38",
               "txtAnzahl=1;@txtAnzahl=aus;txtFläche=0,00113 ;lblÄquiDN=38");
-        reihe("fläche ohne anzahl", "Option2!;txtFläche+1", "txtFläche=0;txtDurchmesser=",
-              {fehler(Fehler::Typen, texte::wertAuf0)});
+        reihe("fläche ohne anzahl", "Option2!;txtFläche+1",
+              "txtFläche=0;txtDurchmesser=", {fehler(Fehler::Typen, texte::wertAuf0)});
         reihe("fläche mit anzahl", "Option2!;txtAnzahl+16;txtFläche+0,01",
               "txtDurchmesser=28,20945 ;lblÄquiDN=113;@txth=an");
         reihe("fläche nach durchmesser", d38 + ";txtFläche=0,01", "txtDurchmesser=28,20945 ;lblÄquiDN=113");

@@ -20,23 +20,22 @@
 namespace Link = mdlInternet::Link;
 
 namespace {
-const QString nagelText = QStringLiteral(
-    "Ganz uneigennützig ist es nicht, wenn wir kostenlose Programme zur Verfügung stellen ;-)\n"
-    "\n"
-    "Zugegeben, die Programmierung war auch eine Herausforderung.\n"
-    "\n"
-    "Dass ein wenig Spekulation auch dabei war, können Sie sich sicher vorstellen.\n"
-    "\n"
-    "Vielleicht wollen Sie irgendwann einmal unser komplexes Leistungsvermögen nutzen?\n");
-const QString updateText = QStringLiteral(
-    "Das Programmsystem wird schrittweise ausgebaut.\n"
-    "\n"
-    "Vielleicht schauen Sie ab und zu auf der Homepage nach, ob es \n"
-    "eine neue Version gibt, die Sie downloaden können, wie man so \n"
-    "schön sagt. \n"
-    "\n"
-    "Noch einfacher haben Sie es, wenn Sie unseren Newsletter \n"
-    "bestellen, denn dann sind Sie automatisch auf dem Laufenden!\n");
+const QString nagelText =
+    QStringLiteral("Ganz uneigennützig ist es nicht, wenn wir kostenlose Programme zur Verfügung stellen ;-)\n"
+                   "\n"
+                   "Zugegeben, die Programmierung war auch eine Herausforderung.\n"
+                   "\n"
+                   "Dass ein wenig Spekulation auch dabei war, können Sie sich sicher vorstellen.\n"
+                   "\n"
+                   "Vielleicht wollen Sie irgendwann einmal unser komplexes Leistungsvermögen nutzen?\n");
+const QString updateText = QStringLiteral("Das Programmsystem wird schrittweise ausgebaut.\n"
+                                          "\n"
+                                          "Vielleicht schauen Sie ab und zu auf der Homepage nach, ob es \n"
+                                          "eine neue Version gibt, die Sie downloaden können, wie man so \n"
+                                          "schön sagt. \n"
+                                          "\n"
+                                          "Noch einfacher haben Sie es, wenn Sie unseren Newsletter \n"
+                                          "bestellen, denn dann sind Sie automatisch auf dem Laufenden!\n");
 const QString gewaehrText = QStringLiteral(
     "Grundsätzlich wird keine Gewährleistung für Schäden aller Art übernommen, die aus der Nutzung dieser "
     "Programme resultieren! Die Prüfung der Ergebnisse ist Sache des Nutzers. Die Programme wurden zwar "
@@ -80,12 +79,23 @@ private slots:
         QTest::addColumn<QString>("menue");
         QTest::addColumn<QString>("fenster");
         QTest::addColumn<QString>("titel");
-        QTest::newRow("Problemlösung") << "Problemlösung" << "frmNagel" << "Brauchen Sie einen Nagel mit Kopf?";
-        QTest::newRow("Version") << "Version" << "frmVersion" << "Version";
-        QTest::newRow("Update") << "Updatemnu" << "frmUpdate" << "Update";
-        QTest::newRow("Miezekatze") << "Katze" << "frmAutor" << Link::Host;
-        QTest::newRow("Nutzungsfreigabe") << "Nutzungsrechte" << "frmNutzungsrechte" << "Nutzungsrechte";
-        QTest::newRow("Gewährleistung") << "Gewährleistung" << "frmgewährleistung" << "Gewährleistung";
+        QTest::newRow("Problemlösung") << "Problemlösung"
+                                       << "frmNagel"
+                                       << "Brauchen Sie einen Nagel mit Kopf?";
+        QTest::newRow("Version") << "Version"
+                                 << "frmVersion"
+                                 << "Version";
+        QTest::newRow("Update") << "Updatemnu"
+                                << "frmUpdate"
+                                << "Update";
+        QTest::newRow("Miezekatze") << "Katze"
+                                    << "frmAutor" << Link::Host;
+        QTest::newRow("Nutzungsfreigabe") << "Nutzungsrechte"
+                                          << "frmNutzungsrechte"
+                                          << "Nutzungsrechte";
+        QTest::newRow("Gewährleistung") << "Gewährleistung"
+                                        << "frmgewährleistung"
+                                        << "Gewährleistung";
     }
     void oeffnen()
     {
@@ -110,10 +120,12 @@ private slots:
         QTest::addColumn<QColor>("hintergrund");
         QTest::addColumn<QColor>("schrift");
         QTest::addColumn<bool>("rahmen");
-        QTest::newRow("frmNagel") << "Problemlösung" << "frmNagel" << nagelText << system(QPalette::ToolTipBase)
+        QTest::newRow("frmNagel") << "Problemlösung"
+                                  << "frmNagel" << nagelText << system(QPalette::ToolTipBase)
                                   << system(QPalette::ButtonText) << true;
-        QTest::newRow("frmUpdate") << "Updatemnu" << "frmUpdate" << updateText << system(QPalette::Window)
-                                   << QColor(Qt::black) << false;
+        QTest::newRow("frmUpdate") << "Updatemnu"
+                                   << "frmUpdate" << updateText << system(QPalette::Window) << QColor(Qt::black)
+                                   << false;
     }
     void textfelder()
     {
@@ -191,14 +203,26 @@ private slots:
         QTest::addColumn<QString>("knopf");
         QTest::addColumn<QString>("beschriftung");
         QTest::addColumn<QString>("link");
-        QTest::newRow("e-Mail") << "Updatemnu" << "frmUpdate" << "Command1" << "e-Mail an den Urheber"
+        QTest::newRow("e-Mail") << "Updatemnu"
+                                << "frmUpdate"
+                                << "Command1"
+                                << "e-Mail an den Urheber"
                                 << "mailto: institut@dorvent.example";
-        QTest::newRow("Newsletter") << "Updatemnu" << "frmUpdate" << "Command2" << "Newsletter bestellen"
-                                    << Link::Newsletter;
-        QTest::newRow("Homepage") << "Updatemnu" << "frmUpdate" << "Command5" << "Homepage" << Link::Homepage;
-        QTest::newRow("Download") << "Updatemnu" << "frmUpdate" << "Command6" << "Download aktuelle Version"
-                                  << Link::Download;
-        QTest::newRow("Katze: Homepage") << "Katze" << "frmAutor" << "Command2"
+        QTest::newRow("Newsletter") << "Updatemnu"
+                                    << "frmUpdate"
+                                    << "Command2"
+                                    << "Newsletter bestellen" << Link::Newsletter;
+        QTest::newRow("Homepage") << "Updatemnu"
+                                  << "frmUpdate"
+                                  << "Command5"
+                                  << "Homepage" << Link::Homepage;
+        QTest::newRow("Download") << "Updatemnu"
+                                  << "frmUpdate"
+                                  << "Command6"
+                                  << "Download aktuelle Version" << Link::Download;
+        QTest::newRow("Katze: Homepage") << "Katze"
+                                         << "frmAutor"
+                                         << "Command2"
                                          << "Online - Newsletterbestellung - Hier!" << Link::Homepage;
     }
     void links()

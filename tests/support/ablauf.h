@@ -37,8 +37,8 @@ inline void ablauf(QWidget* w, const QStringList& schritte)
         if (art == u'⇥' || art == u'⇤') {
             QVERIFY(QTest::qWaitForWindowActive(w));
             c->setFocus();
-            const auto [taste, umschalt] = art == u'⇥' ? std::pair(Qt::Key_Tab, Qt::NoModifier)
-                                                        : std::pair(Qt::Key_Backtab, Qt::ShiftModifier);
+            const auto [taste, umschalt] =
+                art == u'⇥' ? std::pair(Qt::Key_Tab, Qt::NoModifier) : std::pair(Qt::Key_Backtab, Qt::ShiftModifier);
             QTest::keyPress(c, taste, umschalt);
             QTest::keyRelease(QApplication::focusWidget(), taste, umschalt);
             continue;
@@ -279,8 +279,9 @@ inline void spalten()
 template <class T>
 struct Eigenes {
     void (*schritt)(T*, Testumgebung&, const QString&) = [](T* w, Testumgebung&, const QString& s) { ablauf(w, {s}); };
-    QString (*lesen)(T*, Testumgebung&, const QString&)
-        = [](T* w, Testumgebung&, const QString& s) { return stand(w, {s})[0]; };
+    QString (*lesen)(T*, Testumgebung&, const QString&) = [](T* w, Testumgebung&, const QString& s) {
+        return stand(w, {s})[0];
+    };
 };
 
 // Runs the current row on a fresh window of class T, the named controls

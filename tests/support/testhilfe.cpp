@@ -23,8 +23,8 @@ Testumgebung::Testumgebung()
         if (QWidget* m = QApplication::activeModalWidget()) {
             unerwartet = m->windowTitle();
             m->close();
-            QTest::qFail(qPrintable(QStringLiteral("unerwartetes modales Fenster \"%1\"").arg(unerwartet)),
-                         __FILE__, __LINE__);
+            QTest::qFail(qPrintable(QStringLiteral("unerwartetes modales Fenster \"%1\"").arg(unerwartet)), __FILE__,
+                         __LINE__);
         }
     });
     m_waechter.start();

@@ -14,10 +14,8 @@
 
 #include <type_traits>
 
-
 class QLineEdit;
 class QMainWindow;
-
 
 // Stands in for the message box: records each box instead of showing it.
 struct Box {
@@ -125,8 +123,7 @@ T* kind(QWidget* fenster, const char* name)
     T* k = fenster ? fenster->findChild<T*>(QString::fromUtf8(name)) : nullptr;
     if (k)
         return k;
-    QTest::qFail(qPrintable(QStringLiteral("Steuerelement %1 fehlt").arg(QString::fromUtf8(name))), __FILE__,
-                 __LINE__);
+    QTest::qFail(qPrintable(QStringLiteral("Steuerelement %1 fehlt").arg(QString::fromUtf8(name))), __FILE__, __LINE__);
     // Hidden; it goes with the window, or with the test environment.
     T* ersatz = new T(fenster);
     if constexpr (std::is_base_of_v<QWidget, T>)

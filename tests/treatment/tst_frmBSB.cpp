@@ -18,11 +18,12 @@ class TestBSB : public QObject {
         if (n.startsWith("G!"))
             return n + u'=' + ganz(w->findChild<Blattansicht*>(n.mid(2)));
         if (n == "Frame2")
-            return n + u'=' + (w->Frame2->height() >= w->Frame2->minimumSizeHint().height()
-                                       && w->txtK1->height() >= w->txtK1->minimumSizeHint().height()
-                                       && w->Option5->height() >= w->Option5->minimumSizeHint().height()
-                                   ? "voll"
-                                   : "gestaucht");
+            return n + u'='
+                   + (w->Frame2->height() >= w->Frame2->minimumSizeHint().height()
+                              && w->txtK1->height() >= w->txtK1->minimumSizeHint().height()
+                              && w->Option5->height() >= w->Option5->minimumSizeHint().height()
+                          ? "voll"
+                          : "gestaucht");
         const int z = n.mid(3).toInt() - 1, sp = n[2].unicode() - 'A';
         const QAbstractItemModel* m = w->OLE1->model();
         const QModelIndex i = m->index(z, sp - 8);
@@ -31,7 +32,8 @@ class TestBSB : public QObject {
         if (n.startsWith("V!"))
             return n + u'=' + i.data().toString() + (i.data(Qt::BackgroundRole).isValid() ? "*" : "")
                    + (i.flags() & (Qt::ItemIsEditable | Qt::ItemIsSelectable) ? "?" : "")
-                   + (z ? QString() : u' ' + m->headerData(i.column(), Qt::Horizontal).toString()
+                   + (z ? QString()
+                        : u' ' + m->headerData(i.column(), Qt::Horizontal).toString()
                               + QStringLiteral(" %1 %2").arg(m->rowCount()).arg(w->OLE2->model()->columnCount()));
         if (n.endsWith(".da"))
             return n + (kind<QWidget>(w, qPrintable(n.chopped(3)))->rect().isEmpty() ? "=nein" : "=ja");

@@ -21,8 +21,8 @@
 namespace {
 
 const QString zurueck = QStringLiteral("Tippfehler - Werte werden zurückgesetzt");
-const QString zuGross = QStringLiteral(
-    "Gemessenen Konzentration ist größer als die Sättigungskonzentration - Cx wird auf 0 gesetzt");
+const QString zuGross =
+    QStringLiteral("Gemessenen Konzentration ist größer als die Sättigungskonzentration - Cx wird auf 0 gesetzt");
 const QString ungueltig = QStringLiteral("Ungültige Temperatureingabe! Wertebereich nur >= 0 °C bis <=41,0 °C");
 
 } // namespace
@@ -66,10 +66,7 @@ class TestCs : public Fenstertest {
     }
 
     // Whether the source text lies inside the window's inner area.
-    bool quelleSichtbar() const
-    {
-        return quelle->mapTo(w, QPoint(0, quelle->height())).y() <= w->height();
-    }
+    bool quelleSichtbar() const { return quelle->mapTo(w, QPoint(0, quelle->height())).y() <= w->height(); }
 
     void vorbereiten() override
     {

@@ -57,10 +57,7 @@ class TestSchlammStart : public Fenstertest {
         QCOMPARE(schlamm(), (QStringList{"12", "50", "2,5", "365", "25,0"}));
     }
 
-    QRadioButton* option(QWidget* w, const QString& name)
-    {
-        return kind<QRadioButton>(w, name.toUtf8().constData());
-    }
+    QRadioButton* option(QWidget* w, const QString& name) { return kind<QRadioButton>(w, name.toUtf8().constData()); }
 
     // The page, opened as the user does: through the data source.
     QWidget* oeffneSeite(const QString& seite)
@@ -115,10 +112,14 @@ private slots:
     {
         QTest::addColumn<QString>("seite");
         QTest::addColumn<QString>("titel");
-        QTest::newRow("A") << "frmSchlammA" << "A. Absetzanlagen mit Faulraum";
-        QTest::newRow("B") << "frmSchlammB" << "B. Tropfkörper mit Faulraum";
-        QTest::newRow("C") << "frmSchlammC" << "C.Belebungsanlage mit Faulraum oder aerober Schlammstabilisierung";
-        QTest::newRow("D") << "frmSchlammD" << "D. Chemische Fällung und Flockung";
+        QTest::newRow("A") << "frmSchlammA"
+                           << "A. Absetzanlagen mit Faulraum";
+        QTest::newRow("B") << "frmSchlammB"
+                           << "B. Tropfkörper mit Faulraum";
+        QTest::newRow("C") << "frmSchlammC"
+                           << "C.Belebungsanlage mit Faulraum oder aerober Schlammstabilisierung";
+        QTest::newRow("D") << "frmSchlammD"
+                           << "D. Chemische Fällung und Flockung";
     }
     void seitenwahl()
     {
@@ -199,9 +200,8 @@ private slots:
             {"D", "Option3", "19. Nachfällung, roher Schlamm aus der Tertiärstufe, eingedickt", "15", "1,5"},
         };
         for (const auto& z : tabelle)
-            QTest::addRow("%s %s", z.seite, z.zeile)
-                << QStringLiteral("frmSchlamm%1").arg(QLatin1String(z.seite)) << z.zeile
-                << QString::fromUtf8(z.beschriftung) << z.gEd << z.ts;
+            QTest::addRow("%s %s", z.seite, z.zeile) << QStringLiteral("frmSchlamm%1").arg(QLatin1String(z.seite))
+                                                     << z.zeile << QString::fromUtf8(z.beschriftung) << z.gEd << z.ts;
     }
     void zeilen()
     {
