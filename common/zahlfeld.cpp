@@ -1,10 +1,9 @@
 #include "zahlfeld.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
-#include <QLabel>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
@@ -12,6 +11,8 @@
 #include <QResizeEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
+
+#include <algorithm>
 
 namespace zahlfeld {
 namespace {
