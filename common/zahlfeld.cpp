@@ -117,17 +117,6 @@ bool passt(const QWidget* w, const QString& t)
     return breiteFuer(w, t) <= w->width();
 }
 
-// A box, or a label that shows results (it has the result role or a
-// description for the screen reader).
-bool istZahlFeld(const QWidget* f)
-{
-    if (qobject_cast<const QLineEdit*>(f))
-        return true;
-    return qobject_cast<const QLabel*>(f)
-           && (f->property("rolle").toString().contains(QStringLiteral("ergebnis"))
-               || !f->accessibleDescription().isEmpty());
-}
-
 // The grid among the parent's layouts, nested ones included, that holds the
 // field.
 QGridLayout* gitterVon(QLayout* layout, QWidget* w)
@@ -351,6 +340,17 @@ void einrichten()
         QObject::connect(qApp, &QObject::destroyed, [] { regel = nullptr; });
     }
     qApp->installEventFilter(regel);
+}
+
+// A box, or a label that shows results (it has the result role or a
+// description for the screen reader).
+bool istZahlFeld(const QWidget* f)
+{
+    if (qobject_cast<const QLineEdit*>(f))
+        return true;
+    return qobject_cast<const QLabel*>(f)
+           && (f->property("rolle").toString().contains(QStringLiteral("ergebnis"))
+               || !f->accessibleDescription().isEmpty());
 }
 
 bool istZahlText(const QString& text)

@@ -29,6 +29,10 @@ void einrichten();
 // "1.000,0 TEW ", "2,1 Mio € ").
 bool istZahlText(const QString& text);
 
+// A field meant for numbers: a text box, or a label that shows results (it
+// has the result role or a description for the screen reader).
+bool istZahlFeld(const QWidget* feld);
+
 // The area of a label or a text box in which its text is drawn.
 QRect textbereich(const QWidget* feld);
 

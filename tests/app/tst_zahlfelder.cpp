@@ -18,16 +18,6 @@
 
 namespace {
 
-bool istErgebnisfeld(const QWidget* f)
-{
-    if (qobject_cast<const QLineEdit*>(f))
-        return true;
-    auto* l = qobject_cast<const QLabel*>(f);
-    return l
-           && (l->property("rolle").toString().contains(QStringLiteral("ergebnis"))
-               || !l->accessibleDescription().isEmpty());
-}
-
 // Shown, and not wholly in the part of the window's area that the window
 // reveals later (a lower panel, a column beyond its right edge).
 bool imBild(const QWidget* f)
@@ -95,7 +85,7 @@ private slots:
                 t->setCurrentIndex(i);
             ruhe();
             for (QWidget* f : w->findChildren<QWidget*>()) {
-                if (geprueft.contains(f) || !istErgebnisfeld(f) || !imBild(f))
+                if (geprueft.contains(f) || !zahlfeld::istZahlFeld(f) || !imBild(f))
                     continue;
                 geprueft.insert(f);
                 const QString vorher = text(f);

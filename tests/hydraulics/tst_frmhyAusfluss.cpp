@@ -21,13 +21,8 @@ class TestAusfluss : public QObject {
         const QWidget* f = kind<QWidget>(w, qPrintable(name.section(u'.', 0, 0)));
         if (art == u"marke")
             return name + (zahlfeld::markiert(f) ? "=ja" : "=nein");
-        for (const QWidget* a = f->parentWidget(); a; a = a->parentWidget()) {
-            if (!a->rect().contains(QRect(f->mapTo(a, QPoint(0, 0)), f->size())))
-                return name + "=von " + a->objectName() + " abgeschnitten";
-            if (a->isWindow())
-                break;
-        }
-        return name + "=ja";
+        const QString schnitt = abgeschnitten(f);
+        return name + u'=' + (schnitt.isEmpty() ? QStringLiteral("ja") : schnitt);
     }
 
 private slots:

@@ -95,6 +95,11 @@ QString nichtGanz(const QWidget* f)
         if (noetig > zahlfeld::textbereich(e).width())
             return QStringLiteral("Textbereich %1 px, Text %2 px").arg(zahlfeld::textbereich(e).width()).arg(noetig);
     }
+    return abgeschnitten(f);
+}
+
+QString abgeschnitten(const QWidget* f)
+{
     for (const QWidget* a = f->parentWidget(); a; a = a->parentWidget()) {
         if (!a->rect().contains(QRect(f->mapTo(a, QPoint(0, 0)), f->size())))
             return QStringLiteral("von %1 abgeschnitten").arg(a->objectName());

@@ -101,6 +101,8 @@ void ruhe();
 // text, a label as wide as Qt says its text needs, a box's text area as wide as its text, and no frame or
 // window around the field cutting it; else what cuts it.
 QString nichtGanz(const QWidget* feld);
+// Empty when no frame or window around the field cuts it; else which one.
+QString abgeschnitten(const QWidget* feld);
 
 // Closes every window of the program and destroys it.
 void alleSchliessen();
