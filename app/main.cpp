@@ -15,6 +15,7 @@ int main(int argc, char* argv[])
         std::fputs("kelmo: kein Bildschirm gefunden (DISPLAY ist nicht gesetzt)\n", stderr);
         return 1;
     }
+    fenster::anzeigeWaehlen();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelmo"));
     aussehen::anwenden();

@@ -43,6 +43,12 @@ private:
 
 } // namespace
 
+void anzeigeWaehlen()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 void registriere(const char* name, Fabrik fabrik)
 {
     fabriken().insert(QString::fromUtf8(name), fabrik);

@@ -32,6 +32,16 @@ constexpr Eintrag eintrag()
     return {T::Name, erzeuge<T>};
 }
 
+// How the windows reach an X display, chosen before the application object
+// exists (the program's start and the benchmark call it first). A window's
+// pixels stay in the program's own memory instead of a fresh shared-memory
+// segment per window: the kernel clears and maps every page of a new segment
+// on the first paint, which on a virtual machine costs more than sending the
+// pixels (13 ms for a window of 1000 x 860 pixels), while the program's heap
+// hands the memory of a closed window to the next one. A user's own
+// QT_XCB_NO_MITSHM is left as it is; other platforms are not touched.
+void anzeigeWaehlen();
+
 // Makes window classes known by their names, so that they can be opened by
 // name (the menu, the command line).
 void registriere(std::initializer_list<Eintrag> eintraege);
