@@ -25,6 +25,10 @@ class QWidget;
 //   "gross", "klein"
 //               the larger text of a box (9.75 pt), the smaller one of a
 //               link or a button (8.25 pt)
+//   "arial12"   a window whose captions, boxes, buttons and tabs are in
+//               Arial 12 pt (a frame with a caption has the font from its
+//               form; a worksheet view keeps its own)
+//   "unicode"   in such a window, a text in Arial Unicode MS
 // The design's colours are named once, in common/farben.h.
 // Warnings switch a control's state on top of its role (see below). Colours
 // that are system colours are palette roles, so the desktop theme holds (the

@@ -1,8 +1,6 @@
 #include "frmThomsen.h"
 
-#include "aussehen.h"
 #include "ereignisse.h"
-#include "farben.h"
 #include "fenster.h"
 #include "mausereignis.h"
 #include "meldung.h"
@@ -28,8 +26,6 @@ constexpr int hoeheOffen = 10110;
 frmThomsen::frmThomsen(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    aussehen::farbe(this, QPalette::Window, farben::hellgrau);
-    setAutoFillBackground(true);
     // The whole drawing, of which the window shows the upper part; wider
     // when a number needs room.
     Flaeche->resize(twips(9870, hoeheOffen));

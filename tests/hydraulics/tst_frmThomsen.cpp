@@ -12,8 +12,10 @@ private slots:
         spalten();
         const QString titel = "Einga-befehler", keinAbfluss = ";lblQm3s=;lblQls=;lblQm3d=;lblQm3h=";
         reihe("geöffnet", "", "@txtÜberfallhöhe=aus;lblMue=;lblQls=");
-        // The head box is white by design, also while it is disabled.
+        // The head box is white by design, also while it is disabled; the window light grey around
+        // its white boxes.
         reihe("höhe gesperrt und weiß", "", "@txtÜberfallhöhe=aus;txtÜberfallhöhe.grund=#ffffff");
+        reihe("fenster hellgrau", "", "#grund=#e0e0e0;txtAlpha.grund=#ffffff;Text1.grund=#ffffff");
         reihe("höhe frei und weiß", "txtAlpha=45", "@txtÜberfallhöhe=an;txtÜberfallhöhe.grund=#ffffff");
         reihe("45°, 5 cm", "txtAlpha=45",
               "lblMue=0,603908 ;lblBogen=0,78540 ;lblQm3s=0,00 ;lblQls=0,80 ;lblQm3d=68,91 ;lblQm3h=2,87 ");

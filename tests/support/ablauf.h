@@ -150,6 +150,8 @@ inline QString wert(QWidget* w, const QString& name)
         return QString::number(w->width() * 15);
     if (name == u"#titel")
         return w->windowTitle();
+    if (name == u"#grund")
+        return w->grab().toImage().pixelColor(1, 1).name();
     const bool obAn = name.startsWith(u'@');
     QWidget* c = kind<QWidget>(w, name.section(u'.', 0, 0).mid(obAn ? 1 : 0).toUtf8().constData());
     const QString art = name.section(u'.', 1);
@@ -173,7 +175,8 @@ inline QString wert(QWidget* w, const QString& name)
 // lesen:: says: "name" the control's text, "@name" whether it is enabled,
 // "name.farbe", "name.ganz", "name.grund", "name.lage", "name.tabfolge",
 // "name.visible" (or another property), "#höhe" and "#breite" the window's
-// size in twips, "#titel" its title, "#fokus" the control that has the focus.
+// size in twips, "#titel" its title, "#grund" its background as drawn in its
+// corner, "#fokus" the control that has the focus.
 inline QStringList stand(QWidget* w, const QStringList& soll)
 {
     QCoreApplication::processEvents(); // a layout follows what was shown or hidden

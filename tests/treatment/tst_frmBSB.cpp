@@ -35,6 +35,10 @@ class TestBSB : public QObject {
                    + (z ? QString()
                         : u' ' + m->headerData(i.column(), Qt::Horizontal).toString()
                               + QStringLiteral(" %1 %2").arg(m->rowCount()).arg(w->OLE2->model()->columnCount()));
+        if (n.endsWith(".schrift")) {
+            const QFont f = kind<QWidget>(w, qPrintable(n.chopped(8)))->font();
+            return n + u'=' + f.family() + u' ' + QString::number(f.pointSizeF()) + (f.bold() ? " fett" : "");
+        }
         if (n.endsWith(".da"))
             return n + (kind<QWidget>(w, qPrintable(n.chopped(3)))->rect().isEmpty() ? "=nein" : "=ja");
         return n[1] != u'!' ? stand(w, {s})[0] : n + u'=' + (n[0] == u'A' ? w->absolut() : w->relativ()).anzeige(z, sp);
@@ -56,7 +60,7 @@ private slots:
     // the view's rows and the other view's columns), "S!M23" the text the view shows in the cell
     // (any run of "#" as "###"), "G!OLE1" whether a view shows its whole range, "Frame2" whether the
     // k1 frame and its controls have their height; "name.da" whether the control has an area on the
-    // page ("ja", "nein").
+    // page ("ja", "nein"), "name.schrift" its font ("Arial 12 fett").
     void ablauf_data()
     {
         spalten();
@@ -66,6 +70,10 @@ private slots:
         const QStringList k1{fehler(Fehler::Typen, "Falsche Eingabe - Wert wird auf 0,1 gesetzt")},
             bsb5{fehler(Fehler::Typen, "Falsche Eingabe - Wert wird auf 25 gesetzt")},
             schutz{"Kelmo: Typen unverträglich | "};
+        reihe("schriften: Arial 12, Label38 Arial Unicode MS", "tab;Command1!",
+              QString("Label_BSB5 txtBSB5 Option5 Frame2 Command1 qt_tabwidget_tabbar lblY Label32 ")
+                      .replace(u' ', ".schrift=Arial 12;")
+                  + "lblTemp.schrift=Arial 12 fett;Label38.schrift=Arial Unicode MS 12 fett");
         reihe("blattansicht", "", "V!I1=Tage I 46 7;V!M23=36,3*;V!M22=36,2");
         // Both sheets show their range whole at the window's size; a number too wide for its column
         // fills it with "#", and the sheet's columns do not narrow the k1 frame.
