@@ -16,7 +16,8 @@
 // as headers. The model owns its sheet; a write into the sheet redraws it.
 class Blattmodell : public QAbstractTableModel {
 public:
-    // The grey of a marked cell and of the legend that explains it.
+    // The grey of a marked cell; the legend that explains it has the same
+    // grey by its role ("grund-grau").
     static inline const QColor markierung = farben::grau;
 
     explicit Blattmodell(std::unique_ptr<Arbeitsblatt> blatt, QObject* parent = nullptr);

@@ -33,8 +33,6 @@ frmBSB::frmBSB(QWidget* parent) : QWidget(parent)
     m_relativ = new Blattmodell(bsbMappe::erzeuge(bsbMappe::Art::Relativ), this);
     OLE1->zeige(m_absolut);
     OLE2->zeige(m_relativ);
-    for (QLabel* legende : {Label5_0, Label5_1})
-        legende->setStyleSheet(QStringLiteral("background-color: %1;").arg(Blattmodell::markierung.name()));
 
     ereignis::keyUp(txtBSB5, [this] { txtBSB5_KeyUp(); });
     ereignis::keyUp(txtK1, [this] { txtK1_KeyUp(); });
