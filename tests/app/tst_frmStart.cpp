@@ -39,14 +39,6 @@ public:
     }
 };
 
-// "#offen=" for these windows, in the order it lists them.
-QString offen(QStringList namen)
-{
-    namen.sort();
-    namen.removeDuplicates();
-    return "#offen=" + namen.join(u',');
-}
-
 } // namespace
 
 class TestStart : public Fenstertest {

@@ -354,6 +354,14 @@ inline QString ganz(const QString& namen, const QString& texte = {})
     return texte.isEmpty() ? z : je(namen, texte) + u';' + z;
 }
 
+// "#offen=" for the named windows, sorted as the read lists them.
+inline QString offen(QStringList namen)
+{
+    namen.sort();
+    namen.removeDuplicates();
+    return QStringLiteral("#offen=") + namen.join(u',');
+}
+
 // The columns of a row.
 inline void spalten()
 {
