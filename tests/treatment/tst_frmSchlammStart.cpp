@@ -84,7 +84,7 @@ private slots:
     void initTestCase() { registriereFenster(); }
 
     // The citation: four lines, the handbook in the middle, a line break at
-    // the end; no option chosen, no other window open.
+    // the end; no option chosen, no other window open, its own in front.
     void designzustand_data()
     {
         spalten();
@@ -96,7 +96,7 @@ private slots:
                                  "D. Chemische Fällung und Flockung;Berechnung mit eigenen Werten")
                   + u';' + keineGewaehlt(optionen) + ";Text1.readOnly=true;Text1.plainText=Datenquelle:\n"
                   + handbuch::autoren + u'\n' + handbuch::titel + "\n27. Auflage , 1990, Seite 242-243\n;"
-                  + offen({"frmSchlammStart"}));
+                  + offen({"frmSchlammStart"}) + ";#aktiv=frmSchlammStart;Text1.accessibleName=Datenquelle");
     }
     void designzustand() { zeile<frmSchlammStart>(); }
 
