@@ -14,6 +14,7 @@ struct Menuepunkt;
 // to the desktop.
 class frmStart : public QMainWindow, private Ui::frmStart {
 public:
+    static constexpr const char* Name = "frmStart";
     explicit frmStart(QWidget* parent = nullptr);
 
 private:

@@ -1,18 +1,15 @@
 // The main window: its menu tree, the close rule and its exceptions, links,
 // and windows that come back fresh or as they were.
-#include "fenster.h"
+#include "ablauf.h"
 #include "fenstertest.h"
+#include "frmStart.h"
 #include "hauptfenster.h"
-#include "testhilfe.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
-#include <QTest>
 
 namespace {
 
@@ -42,43 +39,12 @@ public:
     }
 };
 
-// Windows not built yet stand in as plain windows, so the rule can be seen.
-void sorgeFuer(const QString& name)
-{
-    static QList<QByteArray> namen;
-    if (fenster::bekannt(name))
-        return;
-    namen << name.toUtf8();
-    fenster::registriere(namen.last().constData(), [] { return new QWidget; });
-}
-
-QWidget* oeffne(const QString& name)
-{
-    sorgeFuer(name);
-    QWidget* w = fenster::zeige(name);
-    w->setObjectName(name);
-    return w;
-}
-
 } // namespace
 
 class TestStart : public Fenstertest {
     Q_OBJECT
 
-    QPointer<QMainWindow> haupt;
-
-    void waehle(const char* name)
-    {
-        auto* a = haupt->findChild<QAction*>(QString::fromUtf8(name));
-        QVERIFY2(a, name);
-        a->trigger();
-    }
-
-    static bool istOffen(const QString& name)
-    {
-        QWidget* w = fenster::offen(name);
-        return w && w->isVisible();
-    }
+    QMainWindow* haupt = nullptr;
 
     // The menu as "level|caption|name" rows, in display order.
     static void sammle(const QList<QAction*>& aktionen, int ebene, QStringList& zeilen)
@@ -91,11 +57,8 @@ class TestStart : public Fenstertest {
         }
     }
 
-    void vorbereiten() override
-    {
-        haupt = neuesHauptfenster();
-        haupt->show();
-    }
+    // The row runner takes this main window as the fresh one of its row.
+    void vorbereiten() override { haupt = fenster::zeige<frmStart>(); }
 
 private slots:
     void hauptfenster()
@@ -156,58 +119,43 @@ private slots:
         }
     }
 
-    // Each window item: close rule, then its window.
+    // Each window item: the close rule, then its window in front; no link.
     void fensterpunkte_data()
     {
-        QTest::addColumn<QString>("punkt");
-        QTest::addColumn<QString>("fenster");
-        const QList<QPair<const char*, const char*>> punkte = {{"Einwohnergleichwert", "frmEW"},
-                                                               {"natürlichTeiche", "frm_natürl_bel_Teich"},
-                                                               {"KOnstruktion", "frmPyramidenstumpf"},
-                                                               {"Gefällegegeben", "frmGefaelle_gegeben"},
-                                                               {"Gefällegesucht", "frmGefaelle_gesucht"},
-                                                               {"Thomsen", "frmThomsen"},
-                                                               {"Bodenausfluss", "frmhyAusfluss"},
-                                                               {"Bodendruck", "frmBodendruck"},
-                                                               {"Regen", "frmRegenspende"},
-                                                               {"Sauerstoffsättigung", "frmCs"},
-                                                               {"Abwasserlast", "frmEW"},
-                                                               {"Schlamm1", "frmSchlamm"},
-                                                               {"Entwässerung", "frmSchlammEindick"},
-                                                               {"LeistungPumpen", "frmEnergiePW"},
-                                                               {"Hochrechnung_2003", "frmIndex"},
-                                                               {"Überbemessung", "frmgroseKA"},
-                                                               {"EnergiekostenPumpen", "frmEnergiePW"},
-                                                               {"KKA", "frmJKKKA"},
-                                                               {"Kreis", "frmKreis"},
-                                                               {"Pyramidenstumpf", "frmPyramidenstumpf"},
-                                                               {"Katze", "frmAutor"},
-                                                               {"Umsatzsteuer", "frmEuro"},
-                                                               {"Problemlösung", "frmNagel"},
-                                                               {"Nutzungsrechte", "frmNutzungsrechte"},
-                                                               {"Gewährleistung", "frmgewährleistung"},
-                                                               {"Updatemnu", "frmUpdate"},
-                                                               {"Version", "frmVersion"}};
-        for (const auto& [p, f] : punkte)
-            QTest::newRow(p) << QString::fromUtf8(p) << QString::fromUtf8(f);
+        spalten();
+        const auto punkt = [](const QString& pfad, const QString& f) {
+            reihe(qPrintable(pfad), "#zeige=frmIndex;#zeige=frmBodendruck;#menü=" + pfad,
+                  offen({"frmStart", "frmBodendruck", f}) + ";#aktiv=" + f + ";#link=");
+        };
+        punkt("Abwasserbehandlung>Einwohnergleichwert", "frmEW");
+        punkt("Abwasserbehandlung>Teiche>natürlich belüftet", "frm_natürl_bel_Teich");
+        punkt("Abwasserbehandlung>Teiche>Konstruktion", "frmPyramidenstumpf");
+        punkt("Technik>Hydraulik>Gefälle gegeben", "frmGefaelle_gegeben");
+        punkt("Technik>Hydraulik>Gefälle gesucht", "frmGefaelle_gesucht");
+        punkt("Technik>Hydraulik>Thomsen", "frmThomsen");
+        punkt("Technik>Hydraulik>Ausfluss", "frmhyAusfluss");
+        punkt("Technik>Hydraulik>Bodendruckkraft", "frmBodendruck");
+        punkt("Technik>Regen und Regenabfluß", "frmRegenspende");
+        punkt("Technik>Sauerstoffsättigung", "frmCs");
+        punkt("Technik>Abwasserlast", "frmEW");
+        punkt("Technik>Schlammengen nach eigenen Daten", "frmSchlamm");
+        punkt("Technik>Schlammentwässerung", "frmSchlammEindick");
+        punkt("Technik>Kupplungsleistung Pumpen", "frmEnergiePW");
+        punkt("Kosten>Preisbasis 2003", "frmIndex");
+        punkt("Kosten>Zu grosse KA?", "frmgroseKA");
+        punkt("Kosten>Energiekosten Pumpen", "frmEnergiePW");
+        punkt("Kosten>Kleinkläranlagen", "frmJKKKA");
+        punkt("Sonstiges>Kreis + Zylinder", "frmKreis");
+        punkt("Sonstiges>Pyramidenstumpf", "frmPyramidenstumpf");
+        punkt("Sonstiges>Miezekatze", "frmAutor");
+        punkt("Umsatzsteuer", "frmEuro");
+        punkt("Problemlösung", "frmNagel");
+        punkt("Rechte>Nutzungsfreigabe", "frmNutzungsrechte");
+        punkt("Rechte>Gewährleistung", "frmgewährleistung");
+        punkt("Update", "frmUpdate");
+        punkt("Version", "frmVersion");
     }
-    void fensterpunkte()
-    {
-        QFETCH(QString, punkt);
-        QFETCH(QString, fenster);
-        sorgeFuer(fenster);
-        QWidget* liste = oeffne("frmIndex");
-        QWidget* bleibt = oeffne("frmBodendruck");
-        waehle(punkt.toUtf8().constData());
-        QVERIFY(istOffen(fenster));
-        QCOMPARE(QApplication::activeWindow() ? QApplication::activeWindow() : fenster::offen(fenster),
-                 fenster::offen(fenster));
-        if (fenster != "frmIndex")
-            QVERIFY(!liste->isVisible());
-        QVERIFY(bleibt->isVisible());
-        QCOMPARE(umgebung->links.links, QStringList());
-        QCOMPARE(umgebung->meldungen.boxen.size(), 0);
-    }
+    void fensterpunkte() { zeile<frmStart>(); }
 
     // The 26 windows close one after the other in the rule's order; the
     // others stay.
@@ -215,101 +163,57 @@ private slots:
     {
         Versteckt versteckt;
         for (const QString& n : schliessliste + bleiben)
-            oeffne(n)->installEventFilter(&versteckt);
-        waehle("Version");
+            fenster::zeige(n)->installEventFilter(&versteckt);
+        ablauf(haupt, {"#menü=Version"});
         QCOMPARE(versteckt.namen, schliessliste);
-        for (const QString& n : bleiben)
-            QVERIFY2(istOffen(n), qPrintable(n));
-        QVERIFY(istOffen("frmVersion"));
+        for (const QString& n : bleiben + QStringList{"frmVersion"})
+            QVERIFY2(fenster::offen(n) && fenster::offen(n)->isVisible(), qPrintable(n));
     }
 
     // Every link item runs the close rule and hands its fixed text over,
     // even though nothing could open it.
     void links_data()
     {
-        QTest::addColumn<QString>("punkt");
-        QTest::addColumn<QString>("link");
-        QTest::newRow("Humor") << "Humor"
-                               << "https://www.humor.example/";
-        QTest::newRow("Homepage") << "Homepage"
-                                  << "https://www.dorvent.example/";
-        QTest::newRow("Newsletter") << "Newsletter"
-                                    << "https://www.dorvent.example/newsletter/";
-        QTest::newRow("download") << "download"
-                                  << "https://www.dorvent.example/download/";
-        QTest::newRow("e_mail") << "e_mail"
-                                << "mailto: institut@dorvent.example";
-        QTest::newRow("Abwasserkosten") << "Abwasserkosten"
-                                        << "https://www.dorvent.example/abwasserkosten-2003/";
-        QTest::newRow("Urheberrechte") << "Urheberrechte"
-                                       << "https://www.dorvent.example/";
+        spalten();
+        const auto link = [](const QString& pfad, const QString& l) {
+            reihe(qPrintable(pfad), "#zeige=frmEuro;#zeige=frmGefaelle_gegeben;#menü=" + pfad,
+                  "#link=" + l + u';' + offen({"frmStart", "frmGefaelle_gegeben"}));
+        };
+        link("Sonstiges>Humor - Internet", "https://www.humor.example/");
+        link("Internetverbindungen>Homepage des Instituts", "https://www.dorvent.example/");
+        link("Internetverbindungen>Newsletter bestellen", "https://www.dorvent.example/newsletter/");
+        link("Internetverbindungen>Programme download", "https://www.dorvent.example/download/");
+        link("Internetverbindungen>e-Mail an das  Institut", "mailto: institut@dorvent.example");
+        link("Internetverbindungen>Abwasserkosten 2003", "https://www.dorvent.example/abwasserkosten-2003/");
+        link("Rechte>Urheberrechte", "https://www.dorvent.example/");
     }
-    void links()
+    void links() { zeile<frmStart>(); }
+
+    // "Schlammengen nach Imhoff" closes only the sludge quantity window;
+    // merely opening the "Teiche" submenu runs the close rule. A window on
+    // the close list comes back fresh; one that is not keeps what was typed;
+    // one closed by its own close box comes back fresh. Closing the main
+    // window leaves the calculators open.
+    void ausnahmen_data()
     {
-        QFETCH(QString, punkt);
-        QFETCH(QString, link);
-        QWidget* liste = oeffne("frmEuro");
-        QWidget* bleibt = oeffne("frmGefaelle_gegeben");
-        waehle(punkt.toUtf8().constData());
-        QCOMPARE(umgebung->links.links, QStringList{link});
-        QVERIFY(!liste->isVisible());
-        QVERIFY(bleibt->isVisible());
-        QCOMPARE(umgebung->meldungen.boxen.size(), 0);
+        spalten();
+        reihe("schlamm nach imhoff",
+              "#zeige=frmSchlamm;#zeige=frmEuro;#zeige=frmSchlammA;#menü=Technik>Schlammengen nach Imhoff",
+              offen({"frmStart", "frmEuro", "frmSchlammA", "frmSchlammStart"}) + ";#aktiv=frmSchlammStart");
+        reihe("teiche geöffnet", "#zeige=frmKreis;#zeige=frmCs;#menü=Abwasserbehandlung>Teiche",
+              offen({"frmStart", "frmCs"}));
+        const QString kreis = "#menü=Sonstiges>Kreis + Zylinder", rohr = "#menü=Technik>Hydraulik>Gefälle gegeben";
+        reihe("kreis frisch", kreis + ";frmKreis/txtDurchmesser+5;" + kreis,
+              "frmKreis/txtDurchmesser=;" + offen({"frmStart", "frmKreis"}));
+        reihe("rohr wie vorher", rohr + ";frmGefaelle_gegeben/txtDN=200;#menü=Version;" + rohr,
+              "frmGefaelle_gegeben/txtDN=200;" + offen({"frmStart", "frmGefaelle_gegeben"}));
+        // Chosen again before the closed one is deleted.
+        reihe("rohr geschlossen: frisch",
+              rohr + ";frmGefaelle_gegeben/txtDN=200;#schliesse=frmGefaelle_gegeben;" + rohr,
+              "frmGefaelle_gegeben/txtDN=0;" + offen({"frmStart", "frmGefaelle_gegeben"}));
+        reihe("hauptfenster geschlossen", rohr + ";#schliesse=frmStart", offen({"frmGefaelle_gegeben"}));
     }
-
-    // "Schlammengen nach Imhoff" closes only the sludge quantity window.
-    void schlammNachImhoff()
-    {
-        QWidget* schlamm = oeffne("frmSchlamm");
-        QWidget* euro = oeffne("frmEuro");
-        QWidget* seite = oeffne("frmSchlammA");
-        sorgeFuer("frmSchlammStart");
-        waehle("Schlamm2");
-        QVERIFY(!schlamm->isVisible());
-        QVERIFY(!fenster::offen("frmSchlamm"));
-        QVERIFY(euro->isVisible());
-        QVERIFY(seite->isVisible());
-        QVERIFY(istOffen("frmSchlammStart"));
-    }
-
-    // Merely opening the "Teiche" submenu runs the close rule.
-    void teicheOeffnen()
-    {
-        QWidget* kreis = oeffne("frmKreis");
-        QWidget* cs = oeffne("frmCs");
-        auto* teiche = haupt->findChild<QMenu*>(QStringLiteral("Teiche"));
-        QVERIFY(teiche);
-        teiche->popup(QPoint(0, 0));
-        teiche->close();
-        QVERIFY(!kreis->isVisible());
-        QVERIFY(cs->isVisible());
-    }
-
-    // A window on the close list comes back fresh; one that is not keeps
-    // what was typed; one closed by its own close box comes back fresh.
-    void frischOderWieVorher()
-    {
-        QPointer<QWidget> kreis = oeffne("frmKreis");
-        waehle("Kreis");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(kreis.isNull());
-        QVERIFY(istOffen("frmKreis"));
-
-        waehle("Gefällegegeben");
-        QWidget* rohr = fenster::offen("frmGefaelle_gegeben");
-        auto* dn = kind<QLineEdit>(rohr, "txtDN");
-        ersetze(dn, QStringLiteral("200"));
-        waehle("Version");
-        waehle("Gefällegegeben");
-        QCOMPARE(fenster::offen("frmGefaelle_gegeben"), rohr);
-        QCOMPARE(dn->text(), QStringLiteral("200"));
-
-        rohr->close();
-        waehle("Gefällegegeben"); // before the closed one is deleted
-        QWidget* neu = fenster::offen("frmGefaelle_gegeben");
-        QVERIFY(neu != rohr);
-        QCOMPARE(kind<QLineEdit>(neu, "txtDN")->text(), QStringLiteral("0"));
-    }
+    void ausnahmen() { zeile<frmStart>(); }
 
     // A menu item chosen with Enter: the key is let go over the new window's
     // first box, which must not take that as a key release of its own.
@@ -327,15 +231,6 @@ private slots:
         // The user's own keys count again.
         QTest::keyClick(kind<QLineEdit>(cs, "txtTemp"), Qt::Key_Backspace);
         QCOMPARE(umgebung->meldungen.boxen.size(), 1);
-    }
-
-    // Closing the main window leaves the calculators open.
-    void hauptfensterSchliessen()
-    {
-        QApplication::setQuitOnLastWindowClosed(true);
-        waehle("Gefällegegeben");
-        haupt->close();
-        QVERIFY(istOffen("frmGefaelle_gegeben"));
     }
 };
 

@@ -418,15 +418,13 @@ private slots:
     }
 
     // The court ruling goes to the opener; no window is closed.
-    void gerichtsurteil()
+    void gerichtsurteil_data()
     {
-        menue("Funktion")->trigger();
-        menue("Urteil")->trigger();
-        QCOMPARE(umgebung->links.links, QStringList{mdlInternet::Link::Gerichtsurteil});
-        QVERIFY(fenster::offen(QStringLiteral("frmgroseKAInfo2")));
-        QVERIFY(w->isVisible());
-        QCOMPARE(boxen().size(), 0);
+        spalten();
+        reihe("gerichtsurteil", "#menü=Funktion;#menü=Gerichtsurteil im Internet",
+              "#link=" + mdlInternet::Link::Gerichtsurteil + u';' + offen({"frmgroseKA", "frmgroseKAInfo2"}));
     }
+    void gerichtsurteil() { zeile<frmgroseKA>(); }
 
     // Large plants: the sizes in TEW and the amounts in Mio € in sight whole.
     void grosseWerte_data()

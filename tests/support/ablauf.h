@@ -6,6 +6,7 @@
 #include "fenster.h"
 #include "laufzeitfehler.h"
 #include "testhilfe.h"
+#include "twips.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,12 +14,66 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollBar>
 
 #include <algorithm>
 #include <utility>
+
+// The control "name" of the window, or "frmX/name" the control of the open
+// window frmX.
+inline QWidget* steuerelement(QWidget* w, const QString& name)
+{
+    if (name.contains(u'/'))
+        return steuerelement(fenster::offen(name.section(u'/', 0, 0)), name.section(u'/', 1));
+    return kind<QWidget>(w, name.toUtf8().constData());
+}
+
+// "Technik>Hydraulik>Thomsen": the item of the window's menu bar with these
+// captions chosen; a submenu at the end is opened and closed.
+inline void waehle(QWidget* w, const QString& pfad)
+{
+    auto* leiste = w ? w->findChild<QMenuBar*>() : nullptr;
+    QVERIFY2(leiste, qPrintable(pfad));
+    QList<QAction*> aktionen = leiste->actions();
+    QAction* a = nullptr;
+    for (const QString& text : pfad.split(u'>')) {
+        if (a)
+            aktionen = a->menu() ? a->menu()->actions() : QList<QAction*>{};
+        const auto treffer =
+            std::find_if(aktionen.begin(), aktionen.end(), [&](QAction* x) { return x->text() == text; });
+        QVERIFY2(treffer != aktionen.end(), qPrintable(pfad));
+        a = *treffer;
+    }
+    if (QMenu* m = a->menu()) {
+        m->popup(QPoint(0, 0));
+        m->close();
+    } else {
+        a->trigger();
+    }
+}
+
+// The steps on whole windows: "#menü=Technik>Thomsen" that menu item chosen,
+// "#zeige=frmX" the window opened by its name, as another window opens it,
+// "#schliesse=frmX" closed by its close box, "#höhe=5000" the window made that
+// high in twips.
+inline void fensterschritt(QWidget* w, const QString& s)
+{
+    const QString art = s.section(u'=', 0, 0), wert = s.section(u'=', 1);
+    if (art == u"#menü")
+        waehle(w, wert);
+    else if (art == u"#zeige")
+        QVERIFY2(fenster::zeige(wert), qPrintable(s));
+    else if (art == u"#schliesse")
+        QVERIFY2(fenster::offen(wert) && fenster::offen(wert)->close(), qPrintable(s));
+    else if (art == u"#höhe" && w)
+        w->resize(w->width(), twips(wert.toInt()));
+    else
+        QFAIL(qPrintable(s));
+}
 
 // "box+text" typed at the end, "box<text" at the start, "box=text" typed over
 // all ("box=" deletes it), "box:text" pasted without a key, "name~" a key
@@ -27,15 +82,20 @@
 // "name~Return" or "name~Ctrl+C" those keys pressed and released ("name~Num+Enter" on the keypad),
 // "name^" the mouse moved onto the control, just inside its corner,
 // "name⇥" and "name⇤" Tab and Shift+Tab pressed there and released where the
-// focus went; "~Right" a key pressed and released where the focus is.
+// focus went; "~Right" a key pressed and released where the focus is;
+// "frmX/name" a control of the open window frmX; "#..." as fensterschritt().
 inline void ablauf(QWidget* w, const QStringList& schritte)
 {
     for (const QString& s : schritte) {
+        if (s.startsWith(u'#')) {
+            fensterschritt(w, s);
+            continue;
+        }
         const qsizetype k = s.indexOf(QRegularExpression(QStringLiteral("[+<=:~!>^⇥⇤]")));
-        QWidget* c = k == 0 ? QApplication::focusWidget() : kind<QWidget>(w, s.left(k).toUtf8().constData());
+        QWidget* c = k == 0 ? QApplication::focusWidget() : steuerelement(w, s.left(k));
         const QChar art = s.at(k);
         if (art == u'⇥' || art == u'⇤') {
-            QVERIFY(QTest::qWaitForWindowActive(w));
+            QVERIFY(QTest::qWaitForWindowActive(c->window()));
             c->setFocus();
             const auto [taste, umschalt] =
                 art == u'⇥' ? std::pair(Qt::Key_Tab, Qt::NoModifier) : std::pair(Qt::Key_Backtab, Qt::ShiftModifier);
@@ -80,6 +140,24 @@ inline QString fokus()
 {
     const QWidget* f = QApplication::focusWidget();
     return f ? f->objectName() : QString();
+}
+
+// "#offen": the names of the windows in sight, sorted, separated by ",".
+inline QString offen()
+{
+    QStringList namen;
+    for (const QWidget* x : QApplication::topLevelWidgets())
+        if (x->windowType() == Qt::Window && x->isVisible())
+            namen << x->objectName();
+    namen.sort();
+    return namen.join(u',');
+}
+
+// "#aktiv": the name of the active window.
+inline QString aktiv()
+{
+    const QWidget* a = QApplication::activeWindow();
+    return a ? a->objectName() : QString();
 }
 
 // "@name": whether the control is enabled ("an", "aus").
@@ -142,8 +220,16 @@ inline QString eigenschaft(const QWidget* c, const QString& art)
 // The actual text for the name of an expected text (what stands before its "=").
 inline QString wert(QWidget* w, const QString& name)
 {
+    if (name.contains(u'/'))
+        return wert(fenster::offen(name.section(u'/', 0, 0)), name.section(u'/', 1));
     if (name == u"#fokus")
         return fokus();
+    if (name == u"#offen")
+        return offen();
+    if (name == u"#aktiv")
+        return aktiv();
+    if (!w)
+        return QStringLiteral("(nicht offen)");
     if (name == u"#höhe")
         return QString::number(w->height() * 15);
     if (name == u"#breite")
@@ -176,7 +262,9 @@ inline QString wert(QWidget* w, const QString& name)
 // "name.farbe", "name.ganz", "name.grund", "name.lage", "name.tabfolge",
 // "name.visible" (or another property), "#höhe" and "#breite" the window's
 // size in twips, "#titel" its title, "#grund" its background as drawn in its
-// corner, "#fokus" the control that has the focus.
+// corner, "#fokus" the control that has the focus, "#offen" the windows in
+// sight, "#aktiv" the active one; "frmX/name" as "name" in the open window
+// frmX.
 inline QStringList stand(QWidget* w, const QStringList& soll)
 {
     QCoreApplication::processEvents(); // a layout follows what was shown or hidden
@@ -269,6 +357,14 @@ inline QString ganz(const QString& namen, const QString& texte = {})
     return texte.isEmpty() ? z : je(namen, texte) + u';' + z;
 }
 
+// "#offen=" for the named windows, sorted as the read lists them.
+inline QString offen(QStringList namen)
+{
+    namen.sort();
+    namen.removeDuplicates();
+    return QStringLiteral("#offen=") + namen.join(u',');
+}
+
 // The columns of a row.
 inline void spalten()
 {
@@ -277,18 +373,32 @@ inline void spalten()
     QTest::addColumn<QStringList>("meldungen");
 }
 
+// An expected text "name=text" read as stand() does, or from the recorders:
+// "#link" the links handed to the opener, "#ablage" what the window did with
+// the clipboard, each step separated by "|".
+inline QString gelesen(QWidget* w, const Testumgebung& umgebung, const QString& s)
+{
+    const QString name = s.section(u'=', 0, 0);
+    if (name == u"#link")
+        return name + u'=' + umgebung.links.links.join(u'|');
+    if (name == u"#ablage")
+        return name + u'=' + umgebung.ablage.schritte.join(u'|');
+    return stand(w, {s})[0];
+}
+
 // What a file may do its own way in zeile(): take a step (by default
-// ablauf()) and read an expected text (by default stand()).
+// ablauf()) and read an expected text (by default gelesen()).
 template <class T>
 struct Eigenes {
     void (*schritt)(T*, Testumgebung&, const QString&) = [](T* w, Testumgebung&, const QString& s) { ablauf(w, {s}); };
-    QString (*lesen)(T*, Testumgebung&, const QString&) = [](T* w, Testumgebung&, const QString& s) {
-        return stand(w, {s})[0];
+    QString (*lesen)(T*, Testumgebung&, const QString&) = [](T* w, Testumgebung& u, const QString& s) {
+        return gelesen(w, u, s);
     };
 };
 
 // Runs the current row on a fresh window of class T, the named controls
-// watched at each box.
+// watched at each box. Each step and read goes to the window of class T open
+// at that moment: one closed and opened again is the new one.
 template <class T>
 void zeile(const QStringList& beobachtet = {}, const Eigenes<T>& eigenes = {})
 {
@@ -300,10 +410,10 @@ void zeile(const QStringList& beobachtet = {}, const Eigenes<T>& eigenes = {})
     T* w = fenster::zeige<T>();
     Zeuge zeuge(w, beobachtet);
     for (const QString& s : schritte)
-        eigenes.schritt(w, umgebung, s);
+        eigenes.schritt(fenster::offen<T>(), umgebung, s);
     QStringList ist;
     for (const QString& s : soll)
-        ist << eigenes.lesen(w, umgebung, s);
+        ist << eigenes.lesen(fenster::offen<T>(), umgebung, s);
     QCOMPARE(ist, soll);
     QCOMPARE(zeuge.gesehen, meldungen);
 }

@@ -5,18 +5,12 @@
 #include "fenster.h"
 #include "fenstertest.h"
 #include "frmCs.h"
+#include "frmStart.h"
 #include "hauptfenster.h"
-#include "testhilfe.h"
-#include "twips.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QTest>
 
 namespace {
 
@@ -24,6 +18,21 @@ const QString zurueck = QStringLiteral("Tippfehler - Werte werden zurückgesetzt
 const QString zuGross =
     QStringLiteral("Gemessenen Konzentration ist größer als die Sättigungskonzentration - Cx wird auf 0 gesetzt");
 const QString ungueltig = QStringLiteral("Ungültige Temperatureingabe! Wertebereich nur >= 0 °C bis <=41,0 °C");
+const QString quelle = QStringLiteral("Sättigungskonzentration nach :\n"
+                                      "Wagner: Sättigungswerte des gelösten Sauerstoffs in reinem Wasser,\n"
+                                      "Fachzeitschrift Band 52 (1979) und Band 53 (1979)\n"
+                                      "\n"
+                                      "aus:\n"
+                                      "Gelöster Sauerstoff - Messpraxis für Wasser und Abwasser,\n"
+                                      "1983, 146 Seiten, 67 Abbildungen");
+// The empty clipboard line.
+const QString leer = QStringLiteral("Temperatur =  °C;   Sättigungskonzentration Cs = mg O2/l");
+
+// A row whose expected texts hold a ";" of their own, given one by one.
+void reiheEinzeln(const char* name, const QString& schritte, const QStringList& soll)
+{
+    QTest::newRow(name) << schritte.split(u';', Qt::SkipEmptyParts) << soll << QStringList();
+}
 
 } // namespace
 
@@ -33,7 +42,6 @@ class TestCs : public Fenstertest {
     QWidget* w = nullptr;
     QLineEdit *txtTemp = nullptr, *txtCx = nullptr;
     QLabel *lblCs = nullptr, *lblrelativ = nullptr, *LblCsCx = nullptr;
-    QPlainTextEdit* quelle = nullptr;
 
     void oeffne()
     {
@@ -44,7 +52,6 @@ class TestCs : public Fenstertest {
         lblCs = kind<QLabel>(w, "lblCs");
         lblrelativ = kind<QLabel>(w, "lblrelativeKonzentration");
         LblCsCx = kind<QLabel>(w, "LblCsCx");
-        quelle = kind<QPlainTextEdit>(w, "txtQuellenangabe");
     }
 
     QString kopiere()
@@ -56,18 +63,6 @@ class TestCs : public Fenstertest {
         return umgebung->ablage.schritte[1];
     }
 
-    // "ablage=" what the window did with the clipboard, its steps separated
-    // by "|".
-    static QString ablage(frmCs* w, Testumgebung& umgebung, const QString& s)
-    {
-        if (!s.startsWith("ablage="))
-            return stand(w, {s})[0];
-        return "ablage=" + umgebung.ablage.schritte.join(u'|');
-    }
-
-    // Whether the source text lies inside the window's inner area.
-    bool quelleSichtbar() const { return quelle->mapTo(w, QPoint(0, quelle->height())).y() <= w->height(); }
-
     void vorbereiten() override
     {
         umgebung->ablage.schritte.clear();
@@ -75,23 +70,20 @@ class TestCs : public Fenstertest {
     }
 
 private slots:
-    void designzustand()
+    void designzustand_data()
     {
-        QCOMPARE(w->windowTitle(), QStringLiteral("Sauerstoff im Wasser bei Temperaturen von 0 ...41 °C"));
-        for (QLineEdit* b : {txtTemp, txtCx})
-            QCOMPARE(b->text(), QString());
-        for (QLabel* l : {lblCs, lblrelativ, LblCsCx})
-            QCOMPARE(l->text(), QString());
-        QCOMPARE(txtTemp->toolTip(), QStringLiteral("Nur einstellige Eingabe!"));
-        QCOMPARE(kind<QPushButton>(w, "Command2")->text(), QStringLiteral("Zwischenablage"));
-        QVERIFY(kind<QPushButton>(w, "Command1")->text().startsWith("Quelle: Sättigungskonzentration nach "));
-        QVERIFY(quelle->toPlainText().startsWith(QStringLiteral("Sättigungskonzentration nach :\n")));
-        QVERIFY(!quelle->isReadOnly());
-        QCOMPARE(w->height(), twips(4230));
-        QVERIFY(!quelleSichtbar());
-        QCOMPARE(txtTemp->accessibleName(), QStringLiteral("Wassertemperatur °C"));
-        QCOMPARE(lblCs->accessibleDescription(), QStringLiteral("Sättigungskonzentration Cs mgO2/l"));
+        spalten();
+        reihe("design", "",
+              "#titel=Sauerstoff im Wasser bei Temperaturen von 0 ...41 °C;"
+                  + je("txtTemp txtCx lblCs lblrelativeKonzentration LblCsCx", ";;;;")
+                  + ";txtTemp.toolTip=Nur einstellige Eingabe!;Command2=Zwischenablage;"
+                    "Command1=Quelle: Sättigungskonzentration nach Wagner;txtQuellenangabe.plainText="
+                  + quelle
+                  + ";txtQuellenangabe.readOnly=false;#höhe=4230;txtQuellenangabe.ganz=von frmCs abgeschnitten;"
+                    "txtTemp.accessibleName=Wassertemperatur °C;"
+                    "lblCs.accessibleDescription=Sättigungskonzentration Cs mgO2/l");
     }
+    void designzustand() { zeile<frmCs>(); }
 
     // Typed key by key; every key looks the table up afresh. Both ends and
     // rows from across the table.
@@ -157,7 +149,7 @@ private slots:
         QCOMPARE(boxen()[0].stil, 16);
         QCOMPARE(txtTemp->text(), QString());
         QCOMPARE(lblCs->text(), QString());
-        QCOMPARE(kopiere(), QStringLiteral("Temperatur =  °C;   Sättigungskonzentration Cs = mg O2/l"));
+        QCOMPARE(kopiere(), leer);
     }
 
     // The line on the clipboard: the clipboard is emptied first, then the
@@ -167,8 +159,7 @@ private slots:
     {
         spalten();
         const auto kopie = [](const char* name, const QString& schritte, const QString& werte) {
-            QTest::newRow(name) << schritte.split(u';', Qt::SkipEmptyParts)
-                                << QStringList("ablage=<leer>|Temperatur = " + werte + "mg O2/l") << QStringList();
+            reiheEinzeln(name, schritte, {"#ablage=<leer>|Temperatur = " + werte + "mg O2/l"});
         };
         kopie("nichts", "Command2!", " °C;   Sättigungskonzentration Cs = ");
         kopie("20,5", "txtTemp+20,5;Command2!", "20,5 °C;   Sättigungskonzentration Cs = 8,99");
@@ -176,7 +167,7 @@ private slots:
         kopie("0,1", "txtTemp+0,1;Command2!", "0,1 °C;   Sättigungskonzentration Cs = 14,6");
         kopie("020,30", "txtTemp+020,30;Command2!", "20,3 °C;   Sättigungskonzentration Cs = 9,02");
     }
-    void zwischenablage() { zeile<frmCs>({}, {.lesen = ablage}); }
+    void zwischenablage() { zeile<frmCs>(); }
 
     // The relative values follow the measured concentration only.
     void relativ_data()
@@ -288,55 +279,36 @@ private slots:
     }
 
     // Command1 toggles between the results and the results with the source;
-    // the mouse over the source leaves a height that the next click resets.
-    void hoehe()
+    // the mouse over the source leaves a height that the next click resets,
+    // as it resets a height set by the user.
+    void hoehe_data()
     {
-        auto* command1 = kind<QPushButton>(w, "Command1");
-        klicke(command1);
-        QCOMPARE(w->height(), twips(8175));
-        QVERIFY(quelleSichtbar());
-        klicke(command1);
-        QCOMPARE(w->height(), twips(4230));
-        QVERIFY(!quelleSichtbar());
-        klicke(command1);
-        QCOMPARE(w->height(), twips(8175));
-        QTest::mouseMove(quelle->viewport(), QPoint(20, 20));
-        QCOMPARE(w->height(), twips(4395));
-        QVERIFY(!quelleSichtbar());
-        klicke(command1);
-        QCOMPARE(w->height(), twips(4230));
-        klicke(command1);
-        QCOMPARE(w->height(), twips(8175));
-        // A height set by the user: the click resets it first.
-        w->resize(w->width(), twips(5000));
-        klicke(command1);
-        QCOMPARE(w->height(), twips(4230));
+        spalten();
+        const QString verborgen = "txtQuellenangabe.ganz=von frmCs abgeschnitten";
+        reihe("quelle gezeigt", "Command1!", "#höhe=8175;txtQuellenangabe.ganz=ja");
+        reihe("wieder verborgen", "Command1!;Command1!", "#höhe=4230;" + verborgen);
+        const QString maus = "Command1!;Command1!;Command1!;txtQuellenangabe^";
+        reihe("maus über der quelle", maus, "#höhe=4395;" + verborgen);
+        reihe("maus, dann klick", maus + ";Command1!", "#höhe=4230");
+        reihe("maus, dann zwei klicks", maus + ";Command1!;Command1!", "#höhe=8175");
+        reihe("vom nutzer gesetzte höhe", "Command1!;#höhe=5000;Command1!", "#höhe=4230");
     }
+    void hoehe() { zeile<frmCs>(); }
 
-    // Not on the main window's close list: the menu shows it unchanged; its
-    // own close box discards everything.
-    void menueUndSchliessen()
+    // Not on the main window's close list: the menu shows it unchanged, also
+    // after another menu command; its own close box discards everything.
+    void menueUndSchliessen_data()
     {
-        QTest::keyClicks(txtTemp, QStringLiteral("20,5"));
-        QPointer<QMainWindow> haupt = neuesHauptfenster();
-        haupt->show();
-        auto* a = haupt->findChild<QAction*>(QStringLiteral("Sauerstoffsättigung"));
-        QVERIFY(a);
-        a->trigger();
-        QCOMPARE(fenster::offen(QStringLiteral("frmCs")), w);
-        QCOMPARE(lblCs->text(), QStringLiteral("8,99"));
-        // Another menu command leaves it open too.
-        haupt->findChild<QAction*>(QStringLiteral("Einwohnergleichwert"))->trigger();
-        QCOMPARE(fenster::offen(QStringLiteral("frmCs")), w);
-
-        w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        a->trigger();
-        oeffne();
-        QCOMPARE(txtTemp->text(), QString());
-        QCOMPARE(lblCs->text(), QString());
-        QCOMPARE(kopiere(), QStringLiteral("Temperatur =  °C;   Sättigungskonzentration Cs = mg O2/l"));
+        spalten();
+        const QString cs = "#menü=Technik>Sauerstoffsättigung";
+        reihe("wieder gewählt",
+              "#zeige=frmCs;frmCs/txtTemp+20,5;" + cs + ";#menü=Abwasserbehandlung>Einwohnergleichwert",
+              "frmCs/txtTemp=20,5;frmCs/lblCs=8,99;" + offen({"frmStart", "frmCs", "frmEW"}));
+        reiheEinzeln("geschlossen: frisch",
+                     "#zeige=frmCs;frmCs/txtTemp+20,5;#schliesse=frmCs;" + cs + ";frmCs/Command2!",
+                     {"frmCs/txtTemp=", "frmCs/lblCs=", "#ablage=<leer>|" + leer, offen({"frmStart", "frmCs"})});
     }
+    void menueUndSchliessen() { zeile<frmStart>(); }
 };
 
 QTEST_MAIN(TestCs)
