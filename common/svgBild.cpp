@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QXmlStreamReader>
 
 namespace {
@@ -59,12 +61,28 @@ QSize SvgBild::sizeHint() const
 
 void SvgBild::paintEvent(QPaintEvent*)
 {
-    if (m_datei.isEmpty() || !svg().isValid())
+    if (m_datei.isEmpty())
         return;
-    QSizeF bild = m_svg.defaultSize();
-    bild.scale(size(), Qt::KeepAspectRatio);
-    const QPointF ecke((width() - bild.width()) / 2, (height() - bild.height()) / 2);
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    m_svg.render(&p, QRectF(ecke, bild));
+    // The drawing at this size is kept for the program's run: a window
+    // opened again, or drawn again under a result that changed, shows it
+    // without reading the drawing's shapes anew.
+    const qreal dpr = devicePixelRatioF();
+    const QString schluessel = QStringLiteral("svgBild|%1|%2x%3@%4").arg(m_datei).arg(width()).arg(height()).arg(dpr);
+    QPixmap bild;
+    if (!QPixmapCache::find(schluessel, &bild)) {
+        if (!svg().isValid())
+            return;
+        bild = QPixmap(size() * dpr);
+        bild.setDevicePixelRatio(dpr);
+        bild.fill(Qt::transparent);
+        QSizeF teil = m_svg.defaultSize();
+        teil.scale(size(), Qt::KeepAspectRatio);
+        const QPointF ecke((width() - teil.width()) / 2, (height() - teil.height()) / 2);
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing);
+        m_svg.render(&p, QRectF(ecke, teil));
+        p.end();
+        QPixmapCache::insert(schluessel, bild);
+    }
+    QPainter(this).drawPixmap(0, 0, bild);
 }

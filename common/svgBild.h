@@ -3,12 +3,12 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
-// A picture drawn from one of the program's SVG files each time it is shown,
-// scaled to the control with its proportions kept and centred in it, so that
-// it stays crisp at any size. The drawing is read when it is first drawn, so
-// that a picture on a page not yet shown costs nothing when its window opens;
-// until then its size comes from the width and height of the file's root
-// element.
+// A picture drawn from one of the program's SVG files, scaled to the control
+// with its proportions kept and centred in it, so that it stays crisp at any
+// size. The drawing is read when it is first drawn, so that a picture on a
+// page not yet shown costs nothing when its window opens; until then its size
+// comes from the width and height of the file's root element. What it drew at
+// a size is kept (QPixmapCache) and shown again as it is.
 class SvgBild : public QWidget {
 public:
     explicit SvgBild(QWidget* parent = nullptr);

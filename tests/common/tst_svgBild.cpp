@@ -1,5 +1,5 @@
 // A picture reads its drawing only when it is drawn, and then shows exactly
-// what the drawing read at once shows.
+// what the drawing read at once shows, also when it shows what it kept.
 #include "svgBild.h"
 
 #include <QImage>
@@ -47,6 +47,14 @@ private slots:
         QImage gemalt(flaeche, QImage::Format_ARGB32_Premultiplied);
         gemalt.fill(Qt::transparent);
         bild.render(&gemalt, QPoint(), QRegion(), QWidget::DrawChildren);
+        QCOMPARE(gemalt, erwartet);
+
+        // A second picture of the drawing at that size shows what was kept.
+        SvgBild zweites;
+        zweites.setzeDatei(datei);
+        zweites.resize(flaeche);
+        gemalt.fill(Qt::transparent);
+        zweites.render(&gemalt, QPoint(), QRegion(), QWidget::DrawChildren);
         QCOMPARE(gemalt, erwartet);
 
         // Another drawing set later is the one drawn.
