@@ -133,6 +133,13 @@ constexpr fenster::Eintrag weitere[] = {
     eintrag<frmWinkel>(),
 };
 
+// Kept ready while the program runs (fenster::bereithalten): a window whose
+// building takes longer than opening a window may. The pond window has 134
+// controls, 87 on its first page.
+constexpr fenster::Eintrag bereitgehalten[] = {
+    eintrag<frm_natürl_bel_Teich>(),
+};
+
 } // namespace
 
 std::span<const Menuepunkt> menue()
@@ -143,6 +150,11 @@ std::span<const Menuepunkt> menue()
 std::span<const fenster::Eintrag> schliessliste()
 {
     return schliessfenster;
+}
+
+std::span<const fenster::Eintrag> bereit()
+{
+    return bereitgehalten;
 }
 
 QString punktname(const Menuepunkt& p)

@@ -40,6 +40,8 @@ struct Menuepunkt {
 std::span<const Menuepunkt> menue();
 // The windows of the close rule, closed in this order.
 std::span<const fenster::Eintrag> schliessliste();
+// The windows kept ready, built ahead while the program is idle.
+std::span<const fenster::Eintrag> bereit();
 // The item's name of a row (a Click handler's name without "_Click").
 QString punktname(const Menuepunkt& p);
 

@@ -52,6 +52,9 @@ frmStart::frmStart(QWidget* parent) : QMainWindow(parent)
     // Only the menu bar: the client area is as high as the menu strip.
     const int breite = twips(13965);
     setGeometry(twips(315), twips(660), breite, menubar->heightForWidth(breite));
+
+    for (const fenster::Eintrag& e : fensterliste::bereit())
+        fenster::bereithalten(QString::fromUtf8(e.name), this);
 }
 
 void frmStart::schließen()

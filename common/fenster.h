@@ -39,7 +39,9 @@ constexpr Eintrag eintrag()
 // on the first paint, which on a virtual machine costs more than sending the
 // pixels (13 ms for a window of 1000 x 860 pixels), while the program's heap
 // hands the memory of a closed window to the next one. A user's own
-// QT_XCB_NO_MITSHM is left as it is; other platforms are not touched.
+// QT_XCB_NO_MITSHM is left as it is; other platforms are not touched. On every
+// platform, the fills of a picture are handed to one helper thread instead of
+// several (see fenster.cpp).
 void anzeigeWaehlen();
 
 // Makes window classes known by their names, so that they can be opened by
@@ -58,6 +60,14 @@ QWidget* hole(const QString& name);
 QWidget* zeige(const QString& name);
 // Closes and destroys the window if it is open; a later hole() creates it anew.
 void schliesse(const QString& name);
+
+// Keeps a window ready: one hidden instance of it is built while the program
+// is idle, once the main window `haupt` has been drawn and again after each
+// close, and the next hole() takes it. It is in its design state like a new
+// one; building it takes the window's time off the moment the user opens it.
+// For a window whose building is slow (many controls); the instance built
+// ahead goes with the main window.
+void bereithalten(const QString& name, QWidget* haupt);
 
 // Puts a window where the design opens it: below the main window's menu bar,
 // near the left edge of the screen.

@@ -7,7 +7,50 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
+
+namespace {
+
+// What the user sees of each named control: its text or value, whether it
+// is on and in sight, where it stands, its colours and its font.
+QStringList ansicht(const QWidget* fenster)
+{
+    QStringList z;
+    for (const QWidget* c : fenster->findChildren<QWidget*>()) {
+        if (c->objectName().isEmpty())
+            continue;
+        QString t = c->objectName();
+        if (auto* l = qobject_cast<const QLabel*>(c))
+            t += " " + l->text();
+        else if (auto* e = qobject_cast<const QLineEdit*>(c))
+            t += " " + e->text();
+        else if (auto* b = qobject_cast<const QAbstractButton*>(c))
+            t += " " + b->text() + (b->isChecked() ? " gewählt" : "");
+        else if (auto* r = qobject_cast<const QAbstractSlider*>(c))
+            t += " " + QString::number(r->value());
+        else if (auto* p = qobject_cast<const QPlainTextEdit*>(c))
+            t += " " + p->toPlainText();
+        else if (auto* reiter = qobject_cast<const QTabWidget*>(c))
+            t += " Seite " + QString::number(reiter->currentIndex());
+        const QRect g = c->geometry();
+        t += QStringLiteral(" an=%1 sichtbar=%2 %3,%4 %5x%6 %7/%8/%9 %10")
+                 .arg(c->isEnabled())
+                 .arg(c->isVisible())
+                 .arg(g.x())
+                 .arg(g.y())
+                 .arg(g.width())
+                 .arg(g.height())
+                 .arg(c->palette().color(QPalette::Window).name(), c->palette().color(QPalette::Base).name(),
+                      c->palette().color(QPalette::Text).name(), c->font().toString());
+        z << t;
+    }
+    z.sort();
+    return z;
+}
+
+} // namespace
 
 class TestTeich : public QObject {
     Q_OBJECT
@@ -78,6 +121,46 @@ private slots:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(becken.isNull() && w->isVisible());
         }
+        alleSchliessen();
+    }
+
+    // Once the main window is drawn, the pond window is built ahead. The menu
+    // shows that very window, and it shows what a window built just then
+    // shows, before and after a bar is moved by the keyboard.
+    void bereitgehalten()
+    {
+        Testumgebung umgebung;
+        QPointer<QMainWindow> haupt = neuesHauptfenster();
+        haupt->show();
+        QVERIFY(QTest::qWaitForWindowExposed(haupt));
+        auto bereit = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QString::fromUtf8(frm_natürl_bel_Teich::Name) && !w->isVisible())
+                    return w;
+            return static_cast<QWidget*>(nullptr);
+        };
+        QTRY_VERIFY(bereit());
+        QWidget* vorab = bereit();
+        haupt->findChild<QAction*>(QStringLiteral("natürlichTeiche"))->trigger();
+        auto* w = fenster::offen<frm_natürl_bel_Teich>();
+        QCOMPARE(w, vorab);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+
+        frm_natürl_bel_Teich frisch;
+        frisch.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frisch));
+        ruhe();
+        QCOMPARE(ansicht(w), ansicht(&frisch));
+        for (frm_natürl_bel_Teich* f : {w, &frisch}) {
+            f->HScroll1->setFocus();
+            QTest::keyClick(f->HScroll1, Qt::Key_Right);
+        }
+        ruhe();
+        QCOMPARE(w->lblK1->text(), frisch.lblK1->text());
+        QVERIFY(!w->lblK1->text().isEmpty());
+        QCOMPARE(ansicht(w), ansicht(&frisch));
+        frisch.close();
+        delete haupt;
         alleSchliessen();
     }
 };
