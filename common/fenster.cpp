@@ -59,13 +59,14 @@ Vorrat& vorrat()
     return v;
 }
 
-// Builds the hidden instance of a window kept ready, unless it has one. It is
-// polished too, so that showing it later only lays it out and draws it.
+// Builds the hidden instance of a window kept ready, unless it has one or the
+// window is open (its close builds one). It is polished too, so that showing
+// it later only lays it out and draws it.
 void baueVorrat(const QString& name)
 {
     Vorrat& v = vorrat();
     const Fabrik f = fabriken().value(name);
-    if (!v.haupt || !v.namen.contains(name) || v.fenster.value(name) || !f)
+    if (!v.haupt || !v.namen.contains(name) || v.fenster.value(name) || instanzen().value(name) || !f)
         return;
     QWidget* w = f();
     w->ensurePolished();

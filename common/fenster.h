@@ -61,9 +61,9 @@ QWidget* zeige(const QString& name);
 // Closes and destroys the window if it is open; a later hole() creates it anew.
 void schliesse(const QString& name);
 
-// Keeps a window ready: one hidden instance of it is built while the program
-// is idle, once the main window `haupt` has been drawn and again after each
-// close, and the next hole() takes it. It is in its design state like a new
+// Keeps a window ready: while it is not open, one hidden instance of it is
+// built when the program is idle, once the main window `haupt` has been drawn
+// and again after each close, and the next hole() takes it. It is in its design state like a new
 // one; building it takes the window's time off the moment the user opens it.
 // For a window whose building is slow (many controls); the instance built
 // ahead goes with the main window.
