@@ -63,10 +63,10 @@ void schliesse(const QString& name);
 
 // Keeps a window ready: while it is not open, one hidden instance of it is
 // built when the program is idle, once the main window `haupt` has been drawn
-// and again after each close, and the next hole() takes it. It is in its design state like a new
-// one; building it takes the window's time off the moment the user opens it.
-// For a window whose building is slow (many controls); the instance built
-// ahead goes with the main window.
+// and again after each close, and the next hole() takes it. It is in its
+// design state like a new one; building it ahead takes the window's building
+// off the moment the user opens it. For a window whose building is slow (many
+// controls); the instance built ahead goes with the main window.
 void bereithalten(const QString& name, QWidget* haupt);
 
 // Puts a window where the design opens it: below the main window's menu bar,
